@@ -1,0 +1,75 @@
+#include "lottery/DrawCalendar.h"
+
+#include "lottery/TLine.h"
+
+namespace lottery {
+namespace {
+
+// Draw numbers of a date that is no date (or out of range) are 0, and
+// arithmetic on huge draw numbers from a damaged file must not overflow.
+constexpr int kLargestDrawNumber = 2000000;
+
+}  // namespace
+
+int DrawNumberOf(DayNumber day) {
+    const int weekday = WeekdayOf(day);
+    if (day >= WednesdayDrawsStart) {
+        if (weekday == Wednesday) return (day - WednesdayDrawsStart) / 7 * 2 + 117;
+        if (weekday == Saturday) return (day - FirstAlternatingSaturday) / 7 * 2 + 118;
+        return 0;
+    }
+    if (day >= SaturdayDrawsStart && weekday == Saturday) return (day - SaturdayDrawsStart) / 7 + 1;
+    return 0;
+}
+
+int DrawNumberOf(double storedDate) {
+    const auto day = WholeDayOf(storedDate);
+    return day ? DrawNumberOf(*day) : 0;
+}
+
+DayNumber DrawDateOf(int drawNumber) {
+    if (drawNumber > kLargestDrawNumber) drawNumber = kLargestDrawNumber;
+    if (drawNumber < -kLargestDrawNumber) drawNumber = -kLargestDrawNumber;
+    if (drawNumber < 117) return SaturdayDrawsStart + (drawNumber - 1) * 7;
+    if (drawNumber % 2 != 0) return WednesdayDrawsStart + (drawNumber - 117) / 2 * 7;
+    return FirstAlternatingSaturday + (drawNumber - 118) / 2 * 7;
+}
+
+int LatestDrawOnOrBefore(DayNumber today) {
+    DayNumber day = today;
+    while (WeekdayOf(day) != Wednesday && WeekdayOf(day) != Saturday) --day;
+    return DrawNumberOf(day);
+}
+
+DayNumber NextDrawDate(DayNumber today) {
+    const int weekday = WeekdayOf(today);
+    return weekday <= Wednesday ? today + Wednesday - weekday : today + Saturday - weekday;
+}
+
+DayNumber TicketLastDrawDate(int drawDays, int weeks, double startDate) {
+    if (weeks > 8) return 0;
+    const int drawsAfterFirst = drawDays == 0 ? 2 * weeks - 1 : 2 * weeks - 2;
+    return DrawDateOf(DrawNumberOf(startDate) + drawsAfterFirst);
+}
+
+DayNumber TicketLastDrawDate(const TLine& ticket) {
+    return TicketLastDrawDate(ticket.DrawDays(), ticket.Weeks(), ticket.StartDate());
+}
+
+bool TicketExpired(const TLine& ticket, DayNumber today) {
+    const DayNumber last = TicketLastDrawDate(ticket);
+    return last != 0 && last < today;
+}
+
+bool TicketValidForDraw(const TLine& ticket, int drawNumber) {
+    const DayNumber drawDay = DrawDateOf(drawNumber);
+    const auto start = WholeDayOf(ticket.StartDate());
+    if (!start || *start > drawDay) return false;
+    const DayNumber last = TicketLastDrawDate(ticket);
+    if (last != 0 && drawDay > last) return false;
+    if (ticket.DrawDays() == 1) return WeekdayOf(drawDay) == Wednesday;
+    if (ticket.DrawDays() == 2) return WeekdayOf(drawDay) == Saturday;
+    return true;
+}
+
+}  // namespace lottery

@@ -1,0 +1,72 @@
+#include "lottery/LotteryState.h"
+
+#include "lottery/LotteryError.h"
+#include "lottery/WholeFile.h"
+
+namespace lottery {
+
+LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePath, Clock today)
+    : ticketFilePath_(std::move(ticketFilePath)),
+      historyFilePath_(std::move(historyFilePath)),
+      today_(std::move(today)),
+      latestDrawNumber_(LatestDrawOnOrBefore(today_())) {}
+
+void LotteryState::LoadTickets() {
+    bool opened = false;
+    const std::string bytes = ReadWholeFile(ticketFilePath_, opened);
+    ByteReader reader(bytes);
+    reader.ReadUInt16();  // the format word is not checked
+    ticketList_ = TLineList::ReadFrom(reader);
+}
+
+void LotteryState::SaveTickets() const {
+    ByteWriter writer;
+    writer.WriteUInt16(1);
+    ticketList_.WriteTo(writer);
+    WriteWholeFile(ticketFilePath_, writer.Bytes());
+}
+
+void LotteryState::FreeTickets() {
+    ticketList_ = TLineList();
+}
+
+TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
+                               DayNumber startDate, int16_t weeks, int16_t drawDays) {
+    return ticketList_.AddTicket(boards, description, startDate, weeks, drawDays);
+}
+
+void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
+                                 const std::string& description, DayNumber startDate,
+                                 int16_t weeks, int16_t drawDays) {
+    Editable(ticket).SetTicket(boards, description, startDate, weeks, drawDays);
+}
+
+void LotteryState::DeleteTicket(const TLine& ticket) {
+    ticketList_.DeleteTicket(ticket);
+}
+
+TicketCounts LotteryState::CountTickets() const {
+    TicketCounts counts;
+    const DayNumber today = Today();
+    for (int i = 0; i < ticketList_.Count(); ++i) {
+        const TLine& ticket = ticketList_.At(i);
+        ++counts.tickets;
+        counts.boards += ticket.CountBoards();
+        if (lottery::TicketExpired(ticket, today)) ++counts.expired;
+    }
+    return counts;
+}
+
+bool LotteryState::TicketExpired(const TLine& ticket) const {
+    return lottery::TicketExpired(ticket, Today());
+}
+
+// Screens hold tickets by const reference; the list owns them, so it can
+// hand back the editable ticket it holds.
+TLine& LotteryState::Editable(const TLine& ticket) {
+    for (int i = 0; i < ticketList_.Count(); ++i)
+        if (&ticketList_.At(i) == &ticket) return ticketList_.At(i);
+    throw LotteryError("The ticket is no longer in the list.");
+}
+
+}  // namespace lottery

@@ -1,0 +1,78 @@
+#include "lottery/TLine.h"
+
+#include <cstring>
+
+namespace lottery {
+
+TLine TLine::ReadFrom(ByteReader& reader) {
+    TLine line;
+    for (Board& board : line.boards_)
+        for (int16_t& number : board) number = reader.ReadInt16();
+    line.description_ = reader.ReadCountedText();
+    line.startDate_ = reader.ReadDouble();
+    line.weeks_ = reader.ReadInt16();
+    line.drawDays_ = reader.ReadInt16();
+    return line;
+}
+
+void TLine::WriteTo(ByteWriter& writer) const {
+    for (const Board& board : boards_)
+        for (int16_t number : board) writer.WriteInt16(number);
+    writer.WriteCountedText(description_);
+    writer.WriteDouble(startDate_);
+    writer.WriteInt16(weeks_);
+    writer.WriteInt16(drawDays_);
+}
+
+void TLine::SetTicket(const BoardArray& boards, const std::string& description, DayNumber startDate,
+                      int16_t weeks, int16_t drawDays) {
+    boards_ = boards;
+    SetDescription(description);
+    startDate_ = startDate;
+    weeks_ = weeks;
+    drawDays_ = drawDays;
+}
+
+void TLine::SetDescription(const std::string& description) {
+    description_ = description.substr(0, kMaxDescriptionLength);
+}
+
+std::string TLine::NumberText(int board, int position) const {
+    return TwoDigitText(Number(board, position));
+}
+
+int TLine::CountBoards() const {
+    int count = 0;
+    for (const Board& board : boards_)
+        if (board[0] != 0) ++count;
+    return count;
+}
+
+bool TLine::operator==(const TLine& other) const {
+    // Dates compare by their bits so that a NaN read from a damaged file
+    // still equals itself after a save and a reload.
+    return boards_ == other.boards_ && description_ == other.description_ &&
+           std::memcmp(&startDate_, &other.startDate_, sizeof startDate_) == 0 &&
+           weeks_ == other.weeks_ && drawDays_ == other.drawDays_;
+}
+
+std::string DrawDaysText(int drawDays) {
+    switch (drawDays) {
+    case 0: return "Both";
+    case 1: return "Wednesday";
+    case 2: return "Saturday";
+    default: return "<Error>";
+    }
+}
+
+std::string TwoDigitText(int number) {
+    std::string text = std::to_string(number < 0 ? -number : number);
+    if (text.size() < 2) text.insert(0, 2 - text.size(), '0');
+    return number < 0 ? "-" + text : text;
+}
+
+std::string TicketRowKey(int ticketNumber, int board) {
+    return TwoDigitText(ticketNumber) + "-" + static_cast<char>('A' + board - 1);
+}
+
+}  // namespace lottery

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "lottery/ByteStream.h"
+#include "lottery/CivilDate.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace lottery {
+
+// One ticket: up to ten boards of six numbers, entered for a run of draws.
+class TLine {
+public:
+    static constexpr int kBoardCount = 10;
+    static constexpr int kNumbersPerBoard = 6;
+    static constexpr std::size_t kMaxDescriptionLength = 255;
+    static constexpr int16_t kUnlimitedWeeks = 9;
+
+    using Board = std::array<int16_t, kNumbersPerBoard>;
+    using BoardArray = std::array<Board, kBoardCount>;
+
+    TLine() = default;
+
+    // One ticket record at the reader's position, fields in file order.
+    static TLine ReadFrom(ByteReader& reader);
+    void WriteTo(ByteWriter& writer) const;
+
+    void SetTicket(const BoardArray& boards, const std::string& description, DayNumber startDate,
+                   int16_t weeks, int16_t drawDays);
+    // Keeps at most the first 255 bytes: longer text cannot be stored.
+    void SetDescription(const std::string& description);
+
+    const BoardArray& Boards() const { return boards_; }
+    // board 1..10, position 1..6
+    int16_t Number(int board, int position) const { return boards_[board - 1][position - 1]; }
+    std::string NumberText(int board, int position) const;
+    const std::string& Description() const { return description_; }
+    double StartDate() const { return startDate_; }
+    int16_t Weeks() const { return weeks_; }
+    int16_t DrawDays() const { return drawDays_; }
+
+    bool BoardInUse(int board) const { return Number(board, 1) > 0; }
+    int CountBoards() const;
+
+    bool operator==(const TLine& other) const;
+
+private:
+    BoardArray boards_{};
+    std::string description_;
+    double startDate_ = 0;
+    int16_t weeks_ = 0;
+    int16_t drawDays_ = 0;
+};
+
+// "Both", "Wednesday", "Saturday", or "<Error>" for any other value.
+std::string DrawDaysText(int drawDays);
+
+// Two digits at least: 7 gives "07", 100 gives "100".
+std::string TwoDigitText(int number);
+
+// The list-row key of one board: "%.2d-" of the ticket number and the board
+// letter, for example 01-A or 100-C.
+std::string TicketRowKey(int ticketNumber, int board);
+
+}  // namespace lottery

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "lottery/ByteStream.h"
+#include "lottery/TLine.h"
+
+#include <memory>
+#include <vector>
+
+namespace lottery {
+
+// One used board of one ticket, as the ticket lists show it.
+struct TicketRow {
+    const TLine* ticket = nullptr;
+    int ticketNumber = 0;  // 1-based position in the list
+    int board = 0;         // 1..10
+
+    std::string Key() const { return TicketRowKey(ticketNumber, board); }
+};
+
+// The ordered list of tickets. Tickets keep their addresses while they are
+// in the list, so rows can refer to them.
+class TLineList {
+public:
+    // The file's ticket count is a signed 16-bit number.
+    static constexpr int kMaxTickets = 32767;
+
+    // The count, then the records; an incomplete last record is dropped.
+    static TLineList ReadFrom(ByteReader& reader);
+    void WriteTo(ByteWriter& writer) const;
+
+    // Throws LotteryError when the list is full.
+    TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
+                     DayNumber startDate, int16_t weeks, int16_t drawDays);
+    void DeleteTicket(const TLine& ticket);
+
+    int Count() const { return static_cast<int>(lines_.size()); }
+    const TLine& At(int index) const { return *lines_[index]; }
+    TLine& At(int index) { return *lines_[index]; }
+    int CountAllBoards() const;
+
+    std::vector<TicketRow> TicketRows() const;
+
+    bool operator==(const TLineList& other) const;
+
+private:
+    std::vector<std::unique_ptr<TLine>> lines_;
+};
+
+}  // namespace lottery

@@ -1,0 +1,190 @@
+#include "lottery/LotteryError.h"
+#include "lottery/LotteryState.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace lottery;
+
+namespace {
+
+std::string Hex(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
+        bytes.push_back(static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+// The example ticket: board A 1..6, "abc", Wed 5 Feb 1997, one week, both draws.
+std::string ExampleTicketFile() {
+    return Hex("01 00 01 00 01 00 02 00 03 00 04 00 05 00 06 00 ") + std::string(108, '\0') +
+           Hex("04 00 61 62 63 00 00 00 00 00 40 51 E1 40 01 00 00 00 ");
+}
+
+class TicketFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("tallimo-tickets-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(dir_);
+    }
+
+    LotteryState State() const {
+        return LotteryState((dir_ / "T.TKT").string(), (dir_ / "T.HST").string(),
+                            [] { return DayFromCivil({2026, 12, 8}); });
+    }
+    void WriteFile(const std::string& bytes) const {
+        std::ofstream((dir_ / "T.TKT"), std::ios::binary) << bytes;
+    }
+    std::string ReadFile() const {
+        std::ifstream in(dir_ / "T.TKT", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::filesystem::path dir_;
+};
+
+TLine::BoardArray BoardsOf(std::initializer_list<TLine::Board> used) {
+    TLine::BoardArray boards{};
+    std::copy(used.begin(), used.end(), boards.begin());
+    return boards;
+}
+
+}  // namespace
+
+TEST_F(TicketFileTest, ExampleTicketLoadsAndSavesByteForByte) {
+    const std::string example = ExampleTicketFile();
+    ASSERT_EQ(example.size(), 142u);
+    WriteFile(example);
+    LotteryState state = State();
+    state.LoadTickets();
+    ASSERT_EQ(state.TicketCount(), 1);
+    const TLine& ticket = state.TicketList().At(0);
+    EXPECT_EQ(ticket.Description(), "abc");
+    EXPECT_EQ(ticket.StartDate(), 35466.0);
+    EXPECT_EQ(ticket.Weeks(), 1);
+    EXPECT_EQ(ticket.DrawDays(), 0);
+    EXPECT_EQ(ticket.CountBoards(), 1);
+    EXPECT_EQ(ticket.NumberText(1, 6), "06");
+    state.SaveTickets();
+    EXPECT_EQ(ReadFile(), example);
+}
+
+TEST_F(TicketFileTest, EmptyListAndEmptyDescription) {
+    LotteryState state = State();
+    state.LoadTickets();  // no file: an empty list, nothing reported
+    EXPECT_EQ(state.TicketCount(), 0);
+    state.SaveTickets();
+    EXPECT_EQ(ReadFile(), Hex("01 00 00 00 "));
+
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "", 35466, 1, 0);
+    state.SaveTickets();
+    const std::string bytes = ReadFile();
+    ASSERT_EQ(bytes.size(), 4u + 135u);
+    EXPECT_EQ(bytes.substr(124, 3), Hex("01 00 00 "));
+    state.LoadTickets();
+    EXPECT_EQ(state.TicketList().At(0).Description(), "");
+}
+
+TEST_F(TicketFileTest, CountOfZeroOrLessMeansNoTickets) {
+    for (const char* count : {"00 00 ", "FF FF ", "00 80 "}) {
+        WriteFile(Hex("01 00 ") + Hex(count) + ExampleTicketFile().substr(4));
+        LotteryState state = State();
+        state.LoadTickets();
+        EXPECT_EQ(state.TicketCount(), 0) << count;
+    }
+}
+
+TEST_F(TicketFileTest, OddWeeksAndDrawDaysSurviveAReload) {
+    LotteryState state = State();
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "x", 35466, 32767, 3);
+    state.SaveTickets();
+    state.LoadTickets();
+    const TLine& ticket = state.TicketList().At(0);
+    EXPECT_EQ(ticket.Weeks(), 32767);
+    EXPECT_EQ(ticket.DrawDays(), 3);
+    EXPECT_EQ(DrawDaysText(ticket.DrawDays()), "<Error>");
+    EXPECT_FALSE(state.TicketExpired(ticket));
+}
+
+TEST_F(TicketFileTest, TruncatedFilesLoadTheWholeRecordsOnly) {
+    const std::string two = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + ExampleTicketFile().substr(4);
+    for (std::size_t length = 0; length <= two.size(); ++length) {
+        WriteFile(two.substr(0, length));
+        LotteryState state = State();
+        state.LoadTickets();
+        const int whole = length < 4 ? 0 : static_cast<int>((length - 4) / 138);
+        ASSERT_EQ(state.TicketCount(), whole) << length;
+    }
+}
+
+TEST_F(TicketFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
+    WriteFile(Hex("01 00 FF 7F ") + std::string(10, 'x'));
+    LotteryState state = State();
+    state.LoadTickets();
+    EXPECT_EQ(state.TicketCount(), 0);
+}
+
+TEST_F(TicketFileTest, RowsCountsAndRenumbering) {
+    LotteryState state = State();
+    const TLine& first = state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "a", 35466, 1, 0);
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {}, {13, 14, 15, 16, 17, 18}}),
+                    "b", 35466, 9, 0);
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "c", 35466, 9, 0);
+
+    std::vector<std::string> keys;
+    for (const TicketRow& row : state.FillTicketRows()) keys.push_back(row.Key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"01-A", "02-A", "02-B", "02-D", "03-A"}));
+
+    const TicketCounts counts = state.CountTickets();
+    EXPECT_EQ(counts.tickets, 3);
+    EXPECT_EQ(counts.boards, 5);
+    EXPECT_EQ(counts.expired, 1);
+
+    state.DeleteTicket(state.TicketList().At(1));
+    const auto rows = state.FillTicketRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].Key(), "02-A");
+    EXPECT_EQ(rows[1].ticket->Description(), "c");
+
+    state.ReplaceTicket(first, BoardsOf({{2, 3, 4, 5, 6, 7}}), "edited", 35469, 2, 2);
+    EXPECT_EQ(&state.TicketList().At(0), &first);
+    EXPECT_EQ(first.Description(), "edited");
+    EXPECT_EQ(TicketRowKey(100, 3), "100-C");
+}
+
+TEST_F(TicketFileTest, TicketBeyondTheFileLimitIsRefused) {
+    LotteryState state = State();
+    const auto boards = BoardsOf({{1, 2, 3, 4, 5, 6}});
+    for (int i = 0; i < TLineList::kMaxTickets; ++i) state.AddTicket(boards, "", 35466, 1, 0);
+    EXPECT_THROW(state.AddTicket(boards, "", 35466, 1, 0), LotteryError);
+    EXPECT_EQ(state.TicketCount(), TLineList::kMaxTickets);
+    state.SaveTickets();
+    state.LoadTickets();
+    EXPECT_EQ(state.TicketCount(), TLineList::kMaxTickets);
+}
+
+TEST_F(TicketFileTest, AFailedSaveLeavesTheOldFileAndTheListAsTheyWere) {
+    WriteFile(ExampleTicketFile());
+    LotteryState state = State();
+    state.LoadTickets();
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "new", 35466, 1, 0);
+    // A directory where the save's temporary file must go makes the save fail,
+    // whoever runs the test.
+    std::filesystem::create_directory(dir_ / "T.TKT.saving");
+    try {
+        state.SaveTickets();
+        FAIL() << "the save should have failed";
+    } catch (const LotteryError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + (dir_ / "T.TKT").string());
+    }
+    EXPECT_EQ(ReadFile(), ExampleTicketFile());
+    EXPECT_EQ(state.TicketCount(), 2);
+}
