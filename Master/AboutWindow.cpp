@@ -1,0 +1,51 @@
+#include "Master/AboutWindow.h"
+
+#include "Master/Artwork.h"
+#include "app/Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace master {
+
+AboutWindow::AboutWindow(app::Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+    setWindowTitle(QStringLiteral("About Tallimo"));
+    setFixedSize(330, 190);
+
+    auto* picture = new QLabel(this);
+    picture->setGeometry(16, 16, 96, 72);
+    picture->setPixmap(Artwork::Logo(picture->size()));
+
+    auto* name = new QLabel(QStringLiteral("Tallimo"), this);
+    name->setGeometry(128, 18, 190, 28);
+    QFont title = name->font();
+    title.setBold(true);
+    title.setItalic(true);
+    title.setPixelSize(20);
+    name->setFont(title);
+    auto* version = new QLabel(QStringLiteral("Version 1.5"), this);
+    version->setGeometry(128, 48, 190, 18);
+    auto* purpose = new QLabel(QStringLiteral("Lottery ticket checker"), this);
+    purpose->setGeometry(128, 68, 190, 18);
+
+    helpButton_ = new QPushButton(QStringLiteral("&Help Contents"), this);
+    helpButton_->setGeometry(128, 140, 100, 28);
+    connect(helpButton_, &QPushButton::clicked, this, &AboutWindow::ShowHelpContents);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(238, 140, 76, 28);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString AboutWindow::HelpFilePath() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Tallimo.html"));
+}
+
+void AboutWindow::ShowHelpContents() {
+    if (!platform_.ShowHelp(HelpFilePath()))
+        platform_.ShowError(this, QStringLiteral("Cannot open the help file %1").arg(HelpFilePath()));
+}
+
+}  // namespace master

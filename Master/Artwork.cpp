@@ -1,0 +1,116 @@
+#include "Master/Artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace master {
+namespace {
+
+QPixmap Canvas(const QSize& size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// A shaded lottery ball with its number (none when 0).
+void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QColor& colour, int number) {
+    QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
+    shade.setColorAt(0, colour.lighter(170));
+    shade.setColorAt(1, colour.darker(130));
+    painter.setPen(QPen(colour.darker(160), radius / 12));
+    painter.setBrush(shade);
+    painter.drawEllipse(centre, radius, radius);
+    if (number <= 0) return;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(centre, radius * 0.55, radius * 0.55);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(qMax(6, static_cast<int>(radius * 0.6)));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    painter.drawText(box, Qt::AlignCenter, QString::number(number));
+}
+
+}  // namespace
+
+QPixmap Artwork::Logo(const QSize& size) {
+    QPixmap pixmap = Canvas(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal radius = qMin(size.width() / 8.6, size.height() / 4.4);
+    const std::array<QColor, 7> colours = {QColor(230, 60, 60), QColor(250, 200, 30), QColor(70, 150, 240),
+                                           QColor(60, 190, 90), QColor(190, 90, 220), QColor(250, 140, 40),
+                                           QColor(240, 240, 240)};
+    const std::array<int, 7> numbers = {7, 12, 23, 31, 40, 45, 49};
+    // Three balls above four, the last of them the bonus ball.
+    for (int i = 0; i < 7; ++i) {
+        const bool top = i < 3;
+        const qreal x = size.width() * (top ? 0.25 + 0.25 * i : 0.125 + 0.25 * (i - 3));
+        const qreal y = size.height() * (top ? 0.28 : 0.72);
+        DrawBall(painter, QPointF(x, y), radius, colours[i], numbers[i]);
+    }
+    return pixmap;
+}
+
+QPixmap Artwork::TicketsIcon(int size) {
+    QPixmap pixmap = Canvas(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    for (int sheet = 1; sheet >= 0; --sheet) {
+        const QRectF card(s * (0.12 + 0.12 * sheet), s * (0.18 - 0.1 * sheet), s * 0.62, s * 0.74);
+        painter.setPen(QPen(QColor(150, 40, 40), s / 32));
+        painter.setBrush(sheet ? QColor(255, 235, 200) : QColor(255, 250, 235));
+        painter.drawRoundedRect(card, s / 16, s / 16);
+    }
+    painter.setPen(QPen(QColor(200, 40, 40), s / 24));
+    for (int row = 0; row < 4; ++row) {
+        const qreal y = s * (0.34 + 0.13 * row);
+        painter.drawLine(QPointF(s * 0.22, y), QPointF(s * 0.62, y));
+    }
+    return pixmap;
+}
+
+QPixmap Artwork::HaveYouWonIcon(int size) {
+    QPixmap pixmap = Canvas(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    QPainterPath star;
+    for (int point = 0; point < 10; ++point) {
+        const qreal radius = point % 2 == 0 ? s * 0.46 : s * 0.2;
+        const qreal angle = std::numbers::pi / 2 + point * std::numbers::pi / 5;
+        const QPointF p(s / 2 + radius * std::cos(angle), s / 2 - radius * std::sin(angle));
+        point == 0 ? star.moveTo(p) : star.lineTo(p);
+    }
+    star.closeSubpath();
+    painter.setPen(QPen(QColor(170, 110, 0), s / 28));
+    painter.setBrush(QColor(255, 200, 20));
+    painter.drawPath(star);
+    return pixmap;
+}
+
+QPixmap Artwork::HistoryIcon(int size) {
+    QPixmap pixmap = Canvas(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const QRectF page(s * 0.14, s * 0.1, s * 0.72, s * 0.82);
+    painter.setPen(QPen(QColor(40, 70, 140), s / 30));
+    painter.setBrush(Qt::white);
+    painter.drawRect(page);
+    for (int row = 0; row < 4; ++row)
+        for (int ball = 0; ball < 4; ++ball)
+            DrawBall(painter, QPointF(s * (0.27 + 0.15 * ball), s * (0.25 + 0.18 * row)), s * 0.06,
+                     row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
+    return pixmap;
+}
+
+}  // namespace master

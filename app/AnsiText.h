@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace app {
+
+// Descriptions are stored as Windows-1252 bytes, the code page the data files
+// were made with. A character that code page cannot hold is written as "?".
+std::string ToAnsi(const QString& text);
+QString FromAnsi(const std::string& bytes);
+
+}  // namespace app

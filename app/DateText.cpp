@@ -1,0 +1,93 @@
+#include "app/DateText.h"
+
+#include "lottery/LotteryError.h"
+
+#include <QRegularExpression>
+
+namespace app {
+namespace {
+
+const QDate kEpoch(1899, 12, 30);
+
+// The order of the day, month and year fields in a numeric date format,
+// or nothing when the format holds names (such as "ddd" or "MMM").
+std::optional<QString> NumericFieldOrder(const QString& format) {
+    static const QRegularExpression field(QStringLiteral("d+|M+|y+"));
+    QString order;
+    for (auto match = field.globalMatch(format); match.hasNext();) {
+        const QString run = match.next().captured();
+        if (run[0] != QLatin1Char('y') && run.size() > 2) return std::nullopt;
+        order += run[0];
+    }
+    if (order.size() != 3 || !order.contains(QLatin1Char('d')) || !order.contains(QLatin1Char('M')) ||
+        !order.contains(QLatin1Char('y')))
+        return std::nullopt;
+    return order;
+}
+
+// A year typed with one or two digits is taken within 80 years before and
+// 20 after the current year, so that 94 is 1994 and 26 is 2026.
+int FullYear(const QString& digits, int currentYear) {
+    const int typed = digits.toInt();
+    if (digits.size() > 2) return typed;
+    int year = currentYear / 100 * 100 + typed;
+    if (year > currentYear + 20) year -= 100;
+    return year;
+}
+
+}  // namespace
+
+DateText::DateText(const QLocale& locale, const QString& shortDateFormat)
+    : locale_(locale),
+      shortDateFormat_(shortDateFormat),
+      fieldOrder_(NumericFieldOrder(shortDateFormat)) {}
+
+QString DateText::ShortDateText(lottery::DayNumber day) const {
+    return locale_.toString(ToQDate(day), shortDateFormat_);
+}
+
+// Numeric dates are read field by field, leniently as typed: one or two
+// digits for the day and month, any non-letter separators, and a short
+// year placed in the right century (Qt alone would read 29/02/00 as 1900).
+std::optional<lottery::DayNumber> DateText::ParseShortDate(const QString& text) const {
+    const QString trimmed = text.trimmed();
+    if (!fieldOrder_) {
+        const QDate date = locale_.toDate(trimmed, shortDateFormat_);
+        return date.isValid() ? std::optional(FromQDate(date)) : std::nullopt;
+    }
+    static const QRegularExpression shape(QStringLiteral("^(\\d+)[^\\d\\p{L}]+(\\d+)[^\\d\\p{L}]+(\\d+)$"));
+    const QRegularExpressionMatch match = shape.match(trimmed);
+    if (!match.hasMatch()) return std::nullopt;
+    int day = 0, month = 0, year = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString digits = match.captured(i + 1);
+        if (digits.size() > 4) return std::nullopt;
+        switch (fieldOrder_->at(i).toLatin1()) {
+        case 'd': day = digits.toInt(); break;
+        case 'M': month = digits.toInt(); break;
+        default: year = FullYear(digits, QDate::currentDate().year()); break;
+        }
+    }
+    const QDate date(year, month, day);
+    return date.isValid() ? std::optional(FromQDate(date)) : std::nullopt;
+}
+
+lottery::DayNumber DateText::ShortDateOrThrow(const QString& text) const {
+    const auto day = ParseShortDate(text);
+    if (!day) throw lottery::LotteryError(QStringLiteral("'%1' is not a valid date").arg(text).toStdString());
+    return *day;
+}
+
+QString DateText::Display(lottery::DayNumber day, const char* format) const {
+    return locale_.toString(ToQDate(day), QString::fromLatin1(format));
+}
+
+QDate DateText::ToQDate(lottery::DayNumber day) {
+    return kEpoch.addDays(day);
+}
+
+lottery::DayNumber DateText::FromQDate(const QDate& date) {
+    return static_cast<lottery::DayNumber>(kEpoch.daysTo(date));
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#include "app/TallimoApplication.h"
+
+#include "app/Platform.h"
+
+#include <exception>
+
+namespace app {
+
+TallimoApplication::TallimoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Tallimo"));
+    setApplicationDisplayName(QStringLiteral("Tallimo"));
+    setOrganizationName(QStringLiteral("Brenwick"));
+    setApplicationVersion(QStringLiteral("1.5"));
+}
+
+bool TallimoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        if (!platform_) throw;
+        platform_->ShowError(nullptr, QString::fromLocal8Bit(error.what()));
+    }
+    return true;
+}
+
+bool TallimoApplication::IsWarnMode(const QStringList& arguments) {
+    return arguments.size() > 1 && arguments.at(1).toUpper() == QLatin1String("/WARN");
+}
+
+}  // namespace app

@@ -1,0 +1,236 @@
+#include "FakePlatform.h"
+#include "Master/AboutWindow.h"
+#include "Master/LogoPanel.h"
+#include "Master/MainPage.h"
+#include "Master/TMasterForm.h"
+#include "TestDataDir.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using master::TMasterForm;
+using testsupport::FakePlatform;
+using testsupport::TestDataDir;
+
+namespace {
+
+QByteArray TicketRecord(const char* description, double startDate, qint16 weeks) {
+    QByteArray record;
+    const qint16 board[6] = {1, 2, 3, 4, 5, 6};
+    record.append(reinterpret_cast<const char*>(board), sizeof board);
+    record.append(108, '\0');
+    const quint16 length = static_cast<quint16>(qstrlen(description) + 1);
+    record.append(reinterpret_cast<const char*>(&length), 2);
+    record.append(description, length);
+    record.append(reinterpret_cast<const char*>(&startDate), 8);
+    record.append(reinterpret_cast<const char*>(&weeks), 2);
+    record.append(2, '\0');
+    return record;
+}
+
+QByteArray TicketFile(const QList<QByteArray>& records) {
+    QByteArray file("\x01\x00", 2);
+    const qint16 count = static_cast<qint16>(records.size());
+    file.append(reinterpret_cast<const char*>(&count), 2);
+    for (const QByteArray& record : records) file.append(record);
+    return file;
+}
+
+// Wed 5 Feb 1997 for one week: long expired. Unlimited tickets never expire.
+const QByteArray kExpired = TicketRecord("abc", 35466, 1);
+const QByteArray kUnlimited = TicketRecord("forever", 35466, 9);
+
+QLabel* Label(const QWidget& form, const char* name) {
+    return form.findChild<QLabel*>(QLatin1String(name));
+}
+
+void ClearSettings() {
+    QSettings(QStringLiteral("Brenwick"), QStringLiteral("Tallimo")).clear();
+}
+
+}  // namespace
+
+class MasterFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { ClearSettings(); }
+
+    void opensAtTwentyTwentyWithNoStoredPosition() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        QCOMPARE(form.pos(), QPoint(20, 20));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tallimo"));
+        QCOMPARE(form.size(), QSize(583, 441));
+    }
+
+    void closingWritesThePositionAndTheTicketsByteForByte() {
+        FakePlatform platform;
+        TestDataDir data;
+        const QByteArray file = TicketFile({kExpired});
+        QCOMPARE(file.size(), 142);
+        data.WriteTickets(file);
+        {
+            TMasterForm form(platform, data.Paths(), false);
+            form.move(57, 43);
+            QVERIFY(form.close());
+        }
+        QCOMPARE(data.ReadTickets(), file);
+        QSettings settings(QStringLiteral("Brenwick"), QStringLiteral("Tallimo"));
+        QCOMPARE(settings.value(QStringLiteral("Main Window/Left")).toString(), QStringLiteral("57"));
+        QCOMPARE(settings.value(QStringLiteral("Main Window/Top")).toString(), QStringLiteral("43"));
+        TMasterForm reopened(platform, data.Paths(), false);
+        QCOMPARE(reopened.pos(), QPoint(57, 43));
+    }
+
+    void anEmptyTicketListIsSavedAsFourBytes() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        QVERIFY(form.close());
+        QCOMPARE(data.ReadTickets(), QByteArray("\x01\x00\x00\x00", 4));
+    }
+
+    void mainPageCountsAndWarnsOfExpiredTickets() {
+        FakePlatform platform;
+        TestDataDir data;
+        data.WriteTickets(TicketFile({kExpired, kUnlimited}));
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QCOMPARE(Label(form, "TicketsRecorded")->text(), QStringLiteral("2 (2 Lines)"));
+        QVERIFY(Label(form, "Warning")->isVisible());
+        QCOMPARE(Label(form, "Warning")->text(), QStringLiteral("WARNING: You have an Expired Lottery Ticket"));
+        QVERIFY(Label(form, "TicketsExpiredLabel")->isVisible());
+        QCOMPARE(Label(form, "TicketsExpired")->text(), QStringLiteral("1"));
+        QCOMPARE(platform.beeps, 0);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void noExpiredTicketHidesTheWarning() {
+        FakePlatform platform;
+        TestDataDir data;
+        data.WriteTickets(TicketFile({kUnlimited}));
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QVERIFY(!Label(form, "Warning")->isVisible());
+        QVERIFY(!Label(form, "TicketsExpired")->isVisible());
+        QVERIFY(!Label(form, "TicketsExpiredLabel")->isVisible());
+    }
+
+    void reminderWithTwoExpiredTicketsBeepsWarnsAndWritesNothing() {
+        FakePlatform platform;
+        TestDataDir data;
+        const QByteArray file = TicketFile({kExpired, kExpired});
+        data.WriteTickets(file);
+        const QDateTime written = QFileInfo(data.Paths().ticketFilePath).lastModified();
+        {
+            TMasterForm form(platform, data.Paths(), true);
+            QCOMPARE(form.pos(), QPoint(-1000, -1000));
+            QVERIFY(form.close());
+        }
+        QCOMPARE(platform.beeps, 1);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].kind, QStringLiteral("Warning"));
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Tallimo\r\n\r\nYou have 2 Expired Lottery Tickets"));
+        QCOMPARE(data.ReadTickets(), file);
+        QCOMPARE(QFileInfo(data.Paths().ticketFilePath).lastModified(), written);
+        QVERIFY(!QSettings(QStringLiteral("Brenwick"), QStringLiteral("Tallimo")).contains(QStringLiteral("Main Window/Left")));
+    }
+
+    void reminderWithNothingExpiredSaysNothing() {
+        FakePlatform platform;
+        TestDataDir data;
+        {
+            TMasterForm form(platform, data.Paths(), true);
+            QVERIFY(form.close());
+        }
+        QCOMPARE(platform.beeps, 0);
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(!data.TicketsExist());
+    }
+
+    void pageChangesBeforeTheFirstShowDoNothing() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.ShowPage(TMasterForm::TicketsPageIndex);
+        QCOMPARE(form.AboutButton()->text(), QStringLiteral("&About"));
+        form.ShowPage(TMasterForm::MainPageIndex);
+        form.show();
+        QCOMPARE(form.AboutButton()->text(), QStringLiteral("&About"));
+        form.ShowPage(TMasterForm::HistoryPageIndex);
+        QCOMPARE(form.AboutButton()->text(), QStringLiteral("About"));
+    }
+
+    void theLogoShowsOnMainImportAndEditResult() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        const QList<bool> expected = {true, false, true, false, true, false};
+        for (int page : {1, 2, 3, 4, 5, 0}) {
+            form.ShowPage(page);
+            QCOMPARE(form.Logo()->isVisible(), expected[page]);
+        }
+    }
+
+    void theWebButtonReportsABrowserThatWillNotStart() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QTest::mouseClick(form.Logo()->WebButton(), Qt::LeftButton);
+        QCOMPARE(platform.openedAddresses.size(), 1);
+        QVERIFY(platform.messages.isEmpty());
+        platform.browserStarts = false;
+        QTest::mouseClick(form.Logo()->WebButton(), Qt::LeftButton);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Failed to launch your Web Browser"));
+    }
+
+    void finishClosesTheWindow() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QTest::mouseClick(form.Main()->Button2(), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QVERIFY(data.TicketsExist());
+    }
+
+    void aFailedSaveAtCloseAsksBeforeLosingChanges() {
+        FakePlatform platform;
+        TestDataDir data;
+        data.WriteTickets(TicketFile({kExpired}));
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        // A folder in the way of the save's temporary file makes it fail.
+        QVERIFY(QDir().mkpath(data.Paths().ticketFilePath + QStringLiteral(".saving")));
+        platform.answerYes = false;
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QCOMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + data.Paths().ticketFilePath);
+        QCOMPARE(platform.messages[1].kind, QStringLiteral("Question"));
+        platform.answerYes = true;
+        QVERIFY(form.close());
+        QCOMPARE(data.ReadTickets(), TicketFile({kExpired}));
+    }
+
+    void aboutOpensTheHelpFile() {
+        FakePlatform platform;
+        master::AboutWindow about(platform, nullptr);
+        QTest::mouseClick(about.HelpButton(), Qt::LeftButton);
+        QCOMPARE(platform.helpFiles, QStringList{master::AboutWindow::HelpFilePath()});
+        QVERIFY(master::AboutWindow::HelpFilePath().endsWith(QLatin1String("/Tallimo.html")));
+    }
+};
+
+QTEST_MAIN(MasterFormTest)
+#include "MasterFormTest.moc"

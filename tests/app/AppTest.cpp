@@ -1,0 +1,137 @@
+#include "app/AnsiText.h"
+#include "app/DataFilePaths.h"
+#include "app/DateText.h"
+#include "app/DialogPlacement.h"
+#include "app/LocaleFormats.h"
+#include "app/SettingsStore.h"
+#include "app/TallimoApplication.h"
+#include "lottery/LotteryError.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+class AppTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void trimsTheShortDateFormatToANumericMonth_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("dd-MMM-yy") << "dd-MMM-yy" << "dd-MM-yy";
+        QTest::newRow("d/M/yyyy") << "d/M/yyyy" << "d/M/yyyy";
+        QTest::newRow("dd/MM/yyyy") << "dd/MM/yyyy" << "dd/MM/yyyy";
+        QTest::newRow("yyyy/MMM/dd") << "yyyy/MMM/dd" << "yyyy/MM/dd";
+        QTest::newRow("MMMM d yyyy") << "MMMM d yyyy" << "MM d yyyy";
+    }
+    void trimsTheShortDateFormatToANumericMonth() {
+        QFETCH(QString, format);
+        QFETCH(QString, trimmed);
+        QCOMPARE(app::TrimShortDateFormat(format), trimmed);
+    }
+
+    void shortDateTextRoundTripsEveryDrawDay_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("British") << "dd/MM/yyyy";
+        QTest::newRow("American two-digit year") << "M/d/yy";
+        QTest::newRow("ISO-like") << "yyyy-MM-dd";
+    }
+    void shortDateTextRoundTripsEveryDrawDay() {
+        QFETCH(QString, format);
+        const app::DateText dates(QLocale::c(), format);
+        // From the first draw to twenty years from now, the window that a
+        // two-digit year can name.
+        for (lottery::DayNumber day = 34657; day < 34657 + 50 * 366; ++day) {
+            const QString text = dates.ShortDateText(day);
+            const auto back = dates.ParseShortDate(text);
+            QVERIFY2(back && *back == day, qPrintable(text));
+        }
+    }
+
+    void parsesTypedDatesAndRejectsTheRest() {
+        const app::DateText dates(QLocale::c(), QStringLiteral("dd/MM/yyyy"));
+        QCOMPARE(dates.ParseShortDate(QStringLiteral("05/02/1997")).value_or(0), 35466);
+        QCOMPARE(dates.ParseShortDate(QStringLiteral("5/2/1997")).value_or(0), 35466);
+        QCOMPARE(dates.ParseShortDate(QStringLiteral(" 5-2-97 ")).value_or(0), 35466);
+        QVERIFY(!dates.ParseShortDate(QStringLiteral("5/2/1997x")));
+        QVERIFY(!dates.ParseShortDate(QStringLiteral("5/Feb/1997")));
+        QVERIFY(!dates.ParseShortDate(QStringLiteral("31/02/1997")));
+        QVERIFY(!dates.ParseShortDate(QStringLiteral("tomorrow")));
+        QVERIFY(!dates.ParseShortDate(QString()));
+        try {
+            dates.ShortDateOrThrow(QStringLiteral("32/01/2000"));
+            QFAIL("no conversion error");
+        } catch (const lottery::LotteryError& error) {
+            QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("'32/01/2000' is not a valid date"));
+        }
+        QCOMPARE(dates.Display(35466, app::DateText::kLongDisplay), QStringLiteral("Wednesday 05 February 1997"));
+        QCOMPARE(dates.Display(35466, app::DateText::kRowDisplay), QStringLiteral("Wed 05 Feb 1997"));
+    }
+
+    void settingsKeepTextAndReadHexadecimal() {
+        {
+            QSettings raw(QStringLiteral("Brenwick"), QStringLiteral("Tallimo"));
+            raw.clear();
+            raw.setValue(QStringLiteral("Main Window/Left"), QStringLiteral("0x1F"));
+            raw.setValue(QStringLiteral("Main Window/Top"), QStringLiteral("not a number"));
+        }
+        app::SettingsStore settings;
+        QCOMPARE(settings.ReadInteger(QStringLiteral("Main Window"), QStringLiteral("Left"), 20), 31);
+        QCOMPARE(settings.ReadInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), 20), 20);
+        QCOMPARE(settings.ReadBool(QStringLiteral("Options"), QStringLiteral("Valid Only"), true), true);
+        settings.WriteBool(QStringLiteral("Options"), QStringLiteral("Valid Only"), false);
+        settings.WriteInteger(QStringLiteral("Main Window"), QStringLiteral("Top"), -7);
+        QSettings raw(QStringLiteral("Brenwick"), QStringLiteral("Tallimo"));
+        QCOMPARE(raw.value(QStringLiteral("Options/Valid Only")).toString(), QStringLiteral("0"));
+        QCOMPARE(raw.value(QStringLiteral("Main Window/Top")).toString(), QStringLiteral("-7"));
+    }
+
+    void dataFilesAreNamedAfterTheExecutable() {
+        const auto paths = app::DataFilePaths::ForExecutable(QStringLiteral("/games/CHECK.EXE"));
+        QCOMPARE(paths.ticketFilePath, QStringLiteral("/games/CHECK.TKT"));
+        QCOMPARE(paths.historyFilePath, QStringLiteral("/games/CHECK.HST"));
+        const auto bare = app::DataFilePaths::ForExecutable(QStringLiteral("/opt/tallimo/tallimo"));
+        QCOMPARE(bare.ticketFilePath, QStringLiteral("/opt/tallimo/tallimo.TKT"));
+        const auto dotted = app::DataFilePaths::ForExecutable(QStringLiteral("/a.b/my.app.bin"));
+        QCOMPARE(dotted.historyFilePath, QStringLiteral("/a.b/my.app.HST"));
+    }
+
+    void anUnwritableProgramFolderKeepsTheDataPerUser() {
+        const auto paths = app::DataFilePaths::ForInstalledExecutable(QStringLiteral("/nonexistent/bin/tallimo"));
+        const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(paths.ticketFilePath, perUser + QStringLiteral("/tallimo.TKT"));
+        QCOMPARE(paths.historyFilePath, perUser + QStringLiteral("/tallimo.HST"));
+    }
+
+    void descriptionsTravelAsWindows1252() {
+        const QString text = QStringLiteral("£5 café – €2 “quoted” ✓");
+        const std::string bytes = app::ToAnsi(text);
+        QCOMPARE(QByteArray::fromStdString(bytes).toHex(' '),
+                 QByteArray("a3 35 20 63 61 66 e9 20 96 20 80 32 20 93 71 75 6f 74 65 64 94 20 3f"));
+        QCOMPARE(app::FromAnsi(bytes), QStringLiteral("£5 café – €2 “quoted” ?"));
+        QCOMPARE(app::FromAnsi(std::string("\x81\x9d", 2)), QString(QChar(0x81)) + QChar(0x9d));
+    }
+
+    void dialogsStayOnTheScreen() {
+        const QSize screen(1024, 768);
+        QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(300, 200), screen), QPoint(161, 140));
+        QCOMPARE(app::DialogPosition(QRect(-500, -500, 100, 100), QSize(300, 200), screen), QPoint(40, 60));
+        QCOMPARE(app::DialogPosition(QRect(900, 700, 100, 100), QSize(300, 200), screen), QPoint(362, 284));
+        // Wider than the screen: a negative left of half the difference.
+        QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(1100, 200), screen).x(), -38);
+    }
+
+    void onlyAFirstParameterOfWarnSelectsReminderMode() {
+        using app::TallimoApplication;
+        QVERIFY(TallimoApplication::IsWarnMode({"tallimo", "/WARN"}));
+        QVERIFY(TallimoApplication::IsWarnMode({"tallimo", "/warn"}));
+        QVERIFY(TallimoApplication::IsWarnMode({"tallimo", "/wArN", "x"}));
+        QVERIFY(!TallimoApplication::IsWarnMode({"tallimo"}));
+        QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "/WARNING"}));
+        QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "x", "/WARN"}));
+    }
+};
+
+QTEST_MAIN(AppTest)
+#include "AppTest.moc"
