@@ -44,7 +44,7 @@ HeaderedList::HeaderedList(QWidget* parent, const QRect& geometry, std::initiali
 void HeaderedList::SetModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate) {
     list_->setModel(model);
     list_->setItemDelegate(delegate);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, &HeaderedList::SelectionChanged);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HeaderedList::SelectionChanged);
 }
 
 int HeaderedList::SectionLeft(int section) const {
@@ -68,6 +68,7 @@ void HeaderedList::SelectRow(int row) {
     QItemSelectionModel* selection = list_->selectionModel();
     const QModelIndex index = list_->model()->index(row, 0);
     if (!index.isValid()) {
+        // Also after a refill, where the old selection went without a word.
         selection->clear();
         emit SelectionChanged();
         return;
