@@ -104,8 +104,8 @@ void TBaseReport::StartNewLine() {
 int TBaseReport::LinesRemaining() const {
     const double lineBottom = baselineY_ + descent_;
     const double room = SectionBottomInches() - lineBottom;
-    if (room < 0) return 0;
-    return static_cast<int>(std::trunc(room / lineHeight_ + kFitTolerance)) + 1;
+    if (room < -kFitTolerance) return 0;
+    return static_cast<int>(std::trunc(std::max(room, 0.0) / lineHeight_ + kFitTolerance)) + 1;
 }
 
 void TBaseReport::FooterText(const QString& text, TTabJustify justify) {
