@@ -22,9 +22,13 @@ void SampleReport::BeforePrint(TReportEngine& report) {
     report.SetMarginBottom(1);
 }
 
+// Half-inch boxed cells following the previous stop, or from the paper's
+// printable left edge for the first stop of a row.
 void SampleReport::AddCellRow(TReportEngine& report, int cells, int shade) {
-    for (int cell = 0; cell < cells; ++cell)
-        report.AddTabStop(cell == 0 ? report.LeftOffset() : NoValue, tjCenter, 0.5, 2, kAllLines, shade);
+    for (int cell = 0; cell < cells; ++cell) {
+        const bool firstOfRow = report.TabStops().empty();
+        report.AddTabStop(firstOfRow ? report.LeftOffset() : NoValue, tjCenter, 0.5, 2, kAllLines, shade);
+    }
 }
 
 void SampleReport::PrintHeader(TReportEngine& report) {
