@@ -124,7 +124,6 @@ protected:
     const PageGeometry& Geometry() const { return geometry_; }
     // Applies the margins again, since the paper may have changed.
     void SetPageGeometry(const PageGeometry& geometry);
-    double CursorXInches() const { return cursorX_; }
     void SetCursorXInches(double x) { cursorX_ = x; }
     double BaselineInches() const { return baselineY_; }
     double LineHeightInches() const { return lineHeight_; }
