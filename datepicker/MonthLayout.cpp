@@ -1,11 +1,14 @@
 #include "datepicker/MonthLayout.h"
 
 namespace datepicker {
+namespace {
 
+// QDate counts Monday = 1 .. Sunday = 7; the calendar counts from Sunday = 0.
 TEPDayOfWeek DayOfWeekOf(const QDate& date) {
-    // QDate counts Monday = 1 .. Sunday = 7.
     return static_cast<TEPDayOfWeek>(date.dayOfWeek() % 7);
 }
+
+}  // namespace
 
 MonthLayout::MonthLayout(const QDate& shownDate, TEPDayOfWeek startOfWeek)
     : firstOfMonth_(shownDate.year(), shownDate.month(), 1),

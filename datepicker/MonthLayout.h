@@ -14,8 +14,6 @@ class MonthLayout {
 public:
     MonthLayout(const QDate& shownDate, TEPDayOfWeek startOfWeek);
 
-    // The column of day 1 (0..6).
-    int Offset() const { return offset_; }
     // The date shown in a cell; an invalid date for the heading row.
     QDate DateOfCell(int column, int row) const;
     // The cell (x = column, y = row) of a day of the shown month.
@@ -24,10 +22,7 @@ public:
 
 private:
     QDate firstOfMonth_;
-    int offset_;
+    int offset_;  // the column of day 1
 };
-
-// The weekday of a date with 0 = Sunday .. 6 = Saturday.
-TEPDayOfWeek DayOfWeekOf(const QDate& date);
 
 }  // namespace datepicker

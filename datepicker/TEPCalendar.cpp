@@ -400,7 +400,7 @@ TGridDrawState TEPCalendar::StateOf(int column, int row) const {
 void TEPCalendar::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const CalendarGeometry geometry = Geometry();
-    const int headingBand = std::max(0, geometry.RowHeight(0) + geometry.LineWidth());
+    const int headingBand = geometry.CellRect(0, 1).top();
     painter.fillRect(0, 0, viewport()->width(), headingBand, headingColor_);
     painter.fillRect(0, headingBand, viewport()->width(), viewport()->height(), color_);
     PaintGridLines(painter, geometry);
@@ -427,6 +427,7 @@ void TEPCalendar::PaintGridLines(QPainter& painter, const CalendarGeometry& geom
         if (!(row == 0 ? headingLines : dateLines)) continue;
         for (int column = 0; column < kColumns; ++column) {
             const QRect cell = geometry.CellRect(column, row);
+            if (cell.isEmpty()) continue;  // hidden headings take no space, not even a line
             if (column < kColumns - 1)
                 painter.fillRect(cell.right() + 1, cell.top(), line, cell.height(), lineColor);
             if (row < kRows - 1)

@@ -375,6 +375,17 @@ private slots:
         QVERIFY(reddish);
     }
 
+    void hiddenHeadingsLeaveNoTraceOfTheHeadingColour() {
+        auto calendar = ShownCalendar(QDate(1995, 2, 16));
+        QVERIFY(calendar);
+        const QColor headingColour(1, 2, 3);
+        calendar->SetHeadingColor(headingColour);
+        QVERIFY(ColoursIn(Grab(*calendar), calendar->CellRect(0, 0)).contains(headingColour.rgb()));
+        calendar->SetOptions(calendar->Options() & ~TEPCalendarOptions(epcoShowHeadings | epcoDrawGridLines));
+        const QImage image = Grab(*calendar);
+        QVERIFY(!ColoursIn(image, image.rect()).contains(headingColour.rgb()));
+    }
+
     void selectedCellUsesTheHighlightAndOnSelectColorOverrides() {
         auto calendar = ShownCalendar(QDate(1995, 2, 16));
         QVERIFY(calendar);
