@@ -30,7 +30,9 @@ TEPCalendarFm* TEPCalendarPopup::DropDown() const {
 }
 
 void TEPCalendarPopup::Popup(int x, int y, const QDate& date) {
-    delete dropDown_;
+    // Closing deletes the old window once the current event is over, which
+    // stays safe even when this call comes from that window's own pick.
+    if (dropDown_) dropDown_->close();
     auto window = std::make_unique<TEPCalendarFm>(today_(), qobject_cast<QWidget*>(parent()));
     window->OKBt()->SetSymbolColor(okColor_);
     window->CancelBt()->SetSymbolColor(cancelColor_);

@@ -200,8 +200,18 @@ private slots:
         OpenAt(QDate(1995, 2, 16));
         QPointer<TEPCalendarFm> first = popup_->DropDown();
         OpenAt(QDate(2000, 6, 1));
-        QVERIFY(first.isNull());
+        QTRY_VERIFY(first.isNull());
         QCOMPARE(popup_->DropDown()->CalendarCd()->SelectedDate(), QDate(2000, 6, 1));
+    }
+
+    void aPickMayReopenTheCalendarAtOnce() {
+        connect(popup_, &TEPCalendarPopup::clicked, popup_,
+                [this](const QDate& date) { popup_->Popup(10, 10, date.addMonths(1)); });
+        OpenAt(QDate(1995, 2, 16));
+        QTest::keyClick(popup_->DropDown()->CalendarCd(), Qt::Key_Return);
+        QCOMPARE(picks_->count(), 1);
+        QCOMPARE(popup_->DropDown()->CalendarCd()->SelectedDate(), QDate(1995, 3, 16));
+        QTRY_COMPARE(dialog_->findChildren<TEPCalendarFm*>().size(), 1);
     }
 
     void destroyingThePopupDestroysItsWindow() {
