@@ -33,6 +33,7 @@ void TEPCalendarPopup::Popup(int x, int y, const QDate& date) {
     // Closing deletes the old window once the current event is over, which
     // stays safe even when this call comes from that window's own pick.
     if (dropDown_) dropDown_->close();
+    dropDown_ = nullptr;
     auto window = std::make_unique<TEPCalendarFm>(today_(), qobject_cast<QWidget*>(parent()));
     window->OKBt()->SetSymbolColor(okColor_);
     window->CancelBt()->SetSymbolColor(cancelColor_);
