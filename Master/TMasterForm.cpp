@@ -2,18 +2,23 @@
 
 #include "Master/AboutWindow.h"
 #include "Master/LogoPanel.h"
+#include "Master/EditResultPage.h"
 #include "Master/HeaderedList.h"
+#include "Master/HistoryPage.h"
 #include "Master/MainPage.h"
+#include "Master/ResultSheetPage.h"
 #include "Master/TicketsPage.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/LocaleFormats.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
+#include "lottery/LotteryError.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -55,7 +60,9 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     HeaderedList* linesList = ticketsPage_->LinesList();
     for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     lottery_.LoadTickets();
+    lottery_.LoadHistory();
     ticketsPage_->FillTicketsList();
+    historyPage_->FillHistoryPage();
     UpdateMainCounters();
 }
 
@@ -76,7 +83,13 @@ void TMasterForm::BuildPages() {
     sheets_->addWidget(mainPage_);
     ticketsPage_ = new TicketsPage(context_, lottery_, sheets_);
     sheets_->addWidget(ticketsPage_);
-    for (int index = ImportPageIndex; index < PageCount; ++index) sheets_->addWidget(new QWidget(sheets_));
+    sheets_->addWidget(new QWidget(sheets_));
+    historyPage_ = new HistoryPage(context_, lottery_, sheets_);
+    sheets_->addWidget(historyPage_);
+    editResultPage_ = new EditResultPage(dates_, sheets_);
+    sheets_->addWidget(editResultPage_);
+    resultSheetPage_ = new ResultSheetPage(context_, lottery_, *historyPage_, sheets_);
+    sheets_->addWidget(resultSheetPage_);
 
     auto* separator = new QFrame(this);
     separator->setGeometry(14, 393, 555, 2);
@@ -99,6 +112,80 @@ void TMasterForm::ConnectPages() {
     connect(ticketsPage_->Button5(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
     connect(ticketsPage_->Button3(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
     connect(ticketsPage_->Button19(), &QPushButton::clicked, this, &TMasterForm::Button19Click);
+    ConnectHistoryPages();
+}
+
+void TMasterForm::ConnectHistoryPages() {
+    connect(mainPage_->BitBtn5(), &QPushButton::clicked, this, &TMasterForm::BitBtn5Click);
+    connect(mainPage_->BitBtn3(), &QPushButton::clicked, this, &TMasterForm::BitBtn3Click);
+    connect(historyPage_->Button11(), &QPushButton::clicked, this, &TMasterForm::Button11Click);
+    connect(historyPage_->Button15(), &QPushButton::clicked, this, [this] { ShowPage(ImportPageIndex); });
+    connect(historyPage_->Button16(), &QPushButton::clicked, this, &TMasterForm::Button16Click);
+    connect(historyPage_->Button13(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
+    connect(historyPage_->Button14(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
+    connect(editResultPage_->Button10(), &QPushButton::clicked, this, &TMasterForm::Button10Click);
+    connect(editResultPage_, &EditResultPage::SaveRequested, this, &TMasterForm::Button10Click);
+    connect(editResultPage_->Button12(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
+    connect(resultSheetPage_, &ResultSheetPage::ShowRequested, this, [this] { ShowPage(ResultSheetPageIndex); });
+    connect(resultSheetPage_->Button17(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
+    connect(resultSheetPage_->Button22(), &QPushButton::clicked, this, &TMasterForm::Button19Click);
+}
+
+// "Have you Won?": the latest draw of the history, on to the result sheet.
+void TMasterForm::BitBtn5Click() {
+    const int rows = historyPage_->Rows().rowCount();
+    if (rows == 0) return;
+    historyPage_->HistoryList()->SelectRow(rows - 1);
+    editResultPage_->Open(*historyPage_->SelectedDrawResult(), true);
+    ShowPage(EditResultPageIndex);
+    editResultPage_->Memo(1)->setFocus();
+}
+
+void TMasterForm::BitBtn3Click() {
+    historyPage_->FillHistoryPage();
+    ShowPage(HistoryPageIndex);
+}
+
+// "Edit" on the history: the selected draw, back to the history after saving.
+void TMasterForm::Button11Click() {
+    const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+    if (!draw) return;
+    editResultPage_->Open(*draw, false);
+    ShowPage(EditResultPageIndex);
+}
+
+void TMasterForm::Button16Click() {
+    returnPage_ = HistoryPageIndex;
+    resultSheetPage_->MoveToDraw(0);
+}
+
+void TMasterForm::Button10Click() {
+    const auto texts = editResultPage_->Texts();
+    std::array<std::string, lottery::THistoryLine::kNumberCount> numbers;
+    for (std::size_t i = 0; i < texts.size(); ++i) numbers[i] = texts[i].toStdString();
+    if (!lottery::ValidateDrawNumbers(numbers)) {
+        platform_.Beep();
+        platform_.ShowError(this, QStringLiteral("Number Invalid.\r\n\r\nLottery Numbers can only be in the range 1 "
+                                                 "to 49\r\nand may not be specified more than once."));
+        return;
+    }
+    const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+    if (!draw) return;
+    lottery::THistoryLine::Numbers values{};
+    for (std::size_t i = 0; i < texts.size(); ++i) values[i] = static_cast<int16_t>(texts[i].toInt());
+    // The draw keeps its own date; only its numbers change.
+    const bool stored = app::RunReportingFailure(platform_, this, [&] {
+        const auto day = lottery::WholeDayOf(draw->DrawDate());
+        if (!day) throw lottery::LotteryError("'' is not a valid date");
+        lottery_.SetDrawResult(*draw, values, *day);
+    });
+    if (!stored) return;
+    if (!editResultPage_->NextMode()) {
+        ShowPage(HistoryPageIndex);
+        return;
+    }
+    returnPage_ = MainPageIndex;
+    resultSheetPage_->MoveToDraw(0);
 }
 
 void TMasterForm::BitBtn1Click() {
@@ -143,6 +230,7 @@ void TMasterForm::UpdateMainCounters() {
 void TMasterForm::SheetsPageChanged(int index) {
     if (!shown_) return;
     UpdateMainCounters();
+    if (index == ResultSheetPageIndex) resultSheetPage_->ApplyStoredValidOnly();
     button4_->setText(QStringLiteral("About"));
     logo_->setVisible(index == MainPageIndex || index == ImportPageIndex || index == EditResultPageIndex);
 }
@@ -185,11 +273,15 @@ void TMasterForm::closeEvent(QCloseEvent* event) {
 // costs the other's changes.
 QStringList TMasterForm::SaveDataFiles() {
     QStringList failures;
-    try {
-        lottery_.SaveTickets();
-    } catch (const std::exception& error) {
-        failures << QString::fromLocal8Bit(error.what());
-    }
+    const auto save = [&failures](auto&& action) {
+        try {
+            action();
+        } catch (const std::exception& error) {
+            failures << QString::fromLocal8Bit(error.what());
+        }
+    };
+    save([this] { lottery_.SaveHistory(); });
+    save([this] { lottery_.SaveTickets(); });
     return failures;
 }
 

@@ -13,8 +13,11 @@ class QStackedWidget;
 
 namespace master {
 
+class EditResultPage;
+class HistoryPage;
 class LogoPanel;
 class MainPage;
+class ResultSheetPage;
 class TicketsPage;
 
 // The main window: one notebook of six pages switched in place, the logo
@@ -39,6 +42,9 @@ public:
 
     MainPage* Main() const { return mainPage_; }
     TicketsPage* Tickets() const { return ticketsPage_; }
+    HistoryPage* History() const { return historyPage_; }
+    EditResultPage* EditResult() const { return editResultPage_; }
+    ResultSheetPage* ResultSheet() const { return resultSheetPage_; }
     LogoPanel* Logo() const { return logo_; }
     QPushButton* AboutButton() const { return button4_; }
 
@@ -54,7 +60,13 @@ private:
     void ShowAbout();
     void Finish();
     void ConnectPages();
+    void ConnectHistoryPages();
     void BitBtn1Click();
+    void BitBtn5Click();
+    void BitBtn3Click();
+    void Button11Click();
+    void Button16Click();
+    void Button10Click();
     void Button5Click();
     void Button3Click();
     void Button19Click();
@@ -72,6 +84,10 @@ private:
     QStackedWidget* sheets_ = nullptr;
     MainPage* mainPage_ = nullptr;
     TicketsPage* ticketsPage_ = nullptr;
+    HistoryPage* historyPage_ = nullptr;
+    EditResultPage* editResultPage_ = nullptr;
+    ResultSheetPage* resultSheetPage_ = nullptr;
+    int returnPage_ = MainPageIndex;
     LogoPanel* logo_ = nullptr;
     QPushButton* button4_ = nullptr;
 };

@@ -44,19 +44,11 @@ TicketsPage::TicketsPage(const app::AppContext& context, lottery::LotteryState& 
     button3_->setShortcut(Qt::Key_Escape);
 }
 
-TicketsPage::Detail TicketsPage::AddDetail(const QString& heading, const QString& headingName,
-                                           const QString& valueName, int left, int width) {
-    Detail detail{MakeBoldLabel(this, heading, QRect(left, 352, width, 16)),
-                  MakeLabel(this, QString(), QRect(left, 370, width, 16))};
-    detail.heading->setObjectName(headingName);
-    detail.value->setObjectName(valueName);
-    detail.value->setTextFormat(Qt::PlainText);
+HeadedValue TicketsPage::AddDetail(const QString& heading, const QString& headingName, const QString& valueName,
+                                   int left, int width) {
+    const HeadedValue detail = HeadedValue::Make(this, heading, left, 352, width);
+    detail.SetNames(headingName, valueName);
     return detail;
-}
-
-void TicketsPage::Detail::Show(const QString& text) const {
-    value->setText(text);
-    heading->setVisible(!text.isEmpty());
 }
 
 void TicketsPage::FillTicketsList() {
@@ -84,16 +76,16 @@ const lottery::TLine* TicketsPage::SelectedTicket() const {
 void TicketsPage::ShowTicketDetails() {
     const int row = linesList_->SelectedRow();
     if (row < 0) {
-        for (const Detail* detail : {&lineDetail_, &startDateDetail_, &weeksDetail_, &descriptionDetail_})
-            detail->Show(QString());
+        for (const HeadedValue* detail : {&lineDetail_, &startDateDetail_, &weeksDetail_, &descriptionDetail_})
+            detail->ShowWhenNotEmpty(QString());
         return;
     }
     const lottery::TLine& ticket = *rows_->At(row).ticket;
     const auto startDay = lottery::WholeDayOf(ticket.StartDate());
-    startDateDetail_.Show(startDay ? context_.dates.Display(*startDay, app::DateText::kShortDisplay) : QString());
-    descriptionDetail_.Show(app::FromAnsi(ticket.Description()));
-    lineDetail_.Show(QString::fromStdString(rows_->At(row).Key()));
-    weeksDetail_.Show(ticket.Weeks() < lottery::TLine::kUnlimitedWeeks ? QString::number(ticket.Weeks())
+    startDateDetail_.ShowWhenNotEmpty(startDay ? context_.dates.Display(*startDay, app::DateText::kShortDisplay) : QString());
+    descriptionDetail_.ShowWhenNotEmpty(app::FromAnsi(ticket.Description()));
+    lineDetail_.ShowWhenNotEmpty(QString::fromStdString(rows_->At(row).Key()));
+    weeksDetail_.ShowWhenNotEmpty(ticket.Weeks() < lottery::TLine::kUnlimitedWeeks ? QString::number(ticket.Weeks())
                                                                         : QStringLiteral("Unlimted"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Master/HeadedValue.h"
 #include "Master/RowsModel.h"
 #include "app/AppContext.h"
 #include "lottery/LotteryState.h"
@@ -38,25 +39,17 @@ public:
     QPushButton* Button3() const { return button3_; }
 
 private:
-    // A bold heading over its value; the heading shows only while the value
-    // has text.
-    struct Detail {
-        QLabel* heading = nullptr;
-        QLabel* value = nullptr;
-        void Show(const QString& text) const;
-    };
-
-    Detail AddDetail(const QString& heading, const QString& headingName, const QString& valueName, int left,
-                     int width);
+    HeadedValue AddDetail(const QString& heading, const QString& headingName, const QString& valueName, int left,
+                          int width);
 
     const app::AppContext& context_;
     lottery::LotteryState& lottery_;
     HeaderedList* linesList_;
     RowsModel<lottery::TicketRow>* rows_;
-    Detail lineDetail_;
-    Detail startDateDetail_;
-    Detail weeksDetail_;
-    Detail descriptionDetail_;
+    HeadedValue lineDetail_;
+    HeadedValue startDateDetail_;
+    HeadedValue weeksDetail_;
+    HeadedValue descriptionDetail_;
     QLabel* lineLabel_;
     QPushButton* button6_;
     QPushButton* button7_;

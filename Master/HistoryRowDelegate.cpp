@@ -1,0 +1,39 @@
+#include "Master/HistoryRowDelegate.h"
+
+#include "app/DateText.h"
+#include "lottery/DrawCalendar.h"
+
+#include <QPainter>
+
+namespace master {
+
+HistoryRowDelegate::HistoryRowDelegate(HeaderedList& list, const RowsModel<lottery::HistoryRow>& rows,
+                                       const app::DateText& dates)
+    : RowDelegate(list, 20, 2), rows_(rows), dates_(dates) {}
+
+void HistoryRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const {
+    const lottery::THistoryLine& result = *rows_.At(row).result;
+    const int drawNumber = lottery::DrawNumberOf(result.DrawDate());
+    DrawText(painter, rect, Width(0) / 2 - TextWidth(painter, QStringLiteral("999")) / 2,
+             QStringLiteral("%1").arg(drawNumber, 3, 10, QLatin1Char('0')));
+    if (const auto day = lottery::WholeDayOf(result.DrawDate()))
+        DrawText(painter, rect, Left(1) + 5, dates_.Display(*day, app::DateText::kRowDisplay));
+    for (int ball = 1; ball <= lottery::THistoryLine::kBallCount; ++ball)
+        DrawNumber(painter, rect, Centred(painter, ball + 1, QStringLiteral("WW")),
+                   QString::fromStdString(result.NumberText(ball)), textColour);
+    DrawNumber(painter, rect, Left(8) + 25,
+               QString::fromStdString(result.NumberText(lottery::THistoryLine::kNumberCount)), textColour);
+}
+
+void HistoryRowDelegate::DrawNumber(QPainter& painter, const QRect& rect, int x, const QString& text,
+                                    const QColor& textColour) const {
+    if (text != QLatin1String("00")) {
+        DrawText(painter, rect, x, text);
+        return;
+    }
+    painter.setPen(Qt::red);
+    DrawText(painter, rect, x, QStringLiteral("--"));
+    painter.setPen(textColour);
+}
+
+}  // namespace master
