@@ -91,8 +91,9 @@ bool EditResultPage::eventFilter(QObject* watched, QEvent* event) {
     auto* memo = qobject_cast<QLineEdit*>(watched);
     if (!memo) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        // Typing replaces the whole number; selecting after the focus has
-        // settled keeps a mouse click from undoing it.
+        // Typing replaces the whole number. Selecting once more after the
+        // focus has settled keeps a mouse click from undoing it.
+        memo->selectAll();
         QTimer::singleShot(0, memo, &QLineEdit::selectAll);
         return false;
     }

@@ -35,9 +35,11 @@ DayNumber DrawDateOf(int drawNumber) {
     return FirstAlternatingSaturday + (drawNumber - 118) / 2 * 7;
 }
 
+// Before Wednesday draws began, a Wednesday is no draw day: stepping back to
+// the last Wednesday or Saturday would give no draw at all then.
 int LatestDrawOnOrBefore(DayNumber today) {
     DayNumber day = today;
-    while (WeekdayOf(day) != Wednesday && WeekdayOf(day) != Saturday) --day;
+    while (day >= SaturdayDrawsStart && DrawNumberOf(day) == 0) --day;
     return DrawNumberOf(day);
 }
 

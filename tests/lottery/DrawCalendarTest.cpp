@@ -70,6 +70,13 @@ TEST(DrawCalendar, LatestAndNextDraw) {
     EXPECT_EQ(NextDrawDate(Day(2026, 12, 6)), Day(2026, 12, 9));  // Sunday -> Wednesday
 }
 
+TEST(DrawCalendar, LatestDrawBeforeWednesdayDrawsIsTheSaturdayBefore) {
+    EXPECT_EQ(LatestDrawOnOrBefore(Day(1994, 11, 30)), 2);  // a Wednesday in 1994
+    EXPECT_EQ(LatestDrawOnOrBefore(Day(1997, 2, 4)), 116);
+    EXPECT_EQ(LatestDrawOnOrBefore(Day(1997, 2, 5)), 117);
+    EXPECT_EQ(LatestDrawOnOrBefore(Day(1994, 11, 18)), 0);  // before the first draw
+}
+
 TEST(DrawCalendar, LastDrawOfATicket) {
     EXPECT_EQ(TicketLastDrawDate(0, 1, Day(1997, 2, 5)), Day(1997, 2, 8));
     EXPECT_EQ(TicketLastDrawDate(2, 2, Day(1997, 2, 8)), Day(1997, 2, 15));
