@@ -5,6 +5,7 @@
 #include "Master/EditResultPage.h"
 #include "Master/HeaderedList.h"
 #include "Master/HistoryPage.h"
+#include "Master/ImportPage.h"
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
 #include "Master/TicketsPage.h"
@@ -83,7 +84,8 @@ void TMasterForm::BuildPages() {
     sheets_->addWidget(mainPage_);
     ticketsPage_ = new TicketsPage(context_, lottery_, sheets_);
     sheets_->addWidget(ticketsPage_);
-    sheets_->addWidget(new QWidget(sheets_));
+    importPage_ = new ImportPage(platform_, lottery_, sheets_);
+    sheets_->addWidget(importPage_);
     historyPage_ = new HistoryPage(context_, lottery_, sheets_);
     sheets_->addWidget(historyPage_);
     editResultPage_ = new EditResultPage(dates_, sheets_);
@@ -120,6 +122,8 @@ void TMasterForm::ConnectHistoryPages() {
     connect(mainPage_->BitBtn3(), &QPushButton::clicked, this, &TMasterForm::BitBtn3Click);
     connect(historyPage_->Button11(), &QPushButton::clicked, this, &TMasterForm::Button11Click);
     connect(historyPage_->Button15(), &QPushButton::clicked, this, [this] { ShowPage(ImportPageIndex); });
+    connect(importPage_->Button8(), &QPushButton::clicked, this, [this] { ShowPage(HistoryPageIndex); });
+    connect(importPage_, &ImportPage::Finished, this, &TMasterForm::BitBtn3Click);
     connect(historyPage_->Button16(), &QPushButton::clicked, this, &TMasterForm::Button16Click);
     connect(historyPage_->Button13(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
     connect(historyPage_->Button14(), &QPushButton::clicked, this, &TMasterForm::Button3Click);

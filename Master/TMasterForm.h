@@ -15,6 +15,7 @@ namespace master {
 
 class EditResultPage;
 class HistoryPage;
+class ImportPage;
 class LogoPanel;
 class MainPage;
 class ResultSheetPage;
@@ -42,6 +43,7 @@ public:
 
     MainPage* Main() const { return mainPage_; }
     TicketsPage* Tickets() const { return ticketsPage_; }
+    ImportPage* Import() const { return importPage_; }
     HistoryPage* History() const { return historyPage_; }
     EditResultPage* EditResult() const { return editResultPage_; }
     ResultSheetPage* ResultSheet() const { return resultSheetPage_; }
@@ -84,6 +86,7 @@ private:
     QStackedWidget* sheets_ = nullptr;
     MainPage* mainPage_ = nullptr;
     TicketsPage* ticketsPage_ = nullptr;
+    ImportPage* importPage_ = nullptr;
     HistoryPage* historyPage_ = nullptr;
     EditResultPage* editResultPage_ = nullptr;
     ResultSheetPage* resultSheetPage_ = nullptr;

@@ -71,9 +71,18 @@ void LotteryState::LoadHistory() {
 }
 
 void LotteryState::SaveHistory() const {
+    WriteHistoryFile(drawHistory_);
+}
+
+void LotteryState::ImportHistory(const THistoryList& imported) {
+    WriteHistoryFile(imported);
+    LoadHistory();
+}
+
+void LotteryState::WriteHistoryFile(const THistoryList& history) const {
     ByteWriter writer;
     writer.WriteUInt16(1);
-    drawHistory_.WriteTo(writer);
+    history.WriteTo(writer);
     WriteWholeFile(historyFilePath_, writer.Bytes());
 }
 

@@ -54,6 +54,10 @@ public:
     // draw up to LatestDrawNumber then has an entry.
     void LoadHistory();
     void SaveHistory() const;
+    // Writes an imported history over the history file, then reads it back,
+    // so that the history in memory is what the file now holds. A failed
+    // write leaves both as they were.
+    void ImportHistory(const THistoryList& imported);
     void ClearHistory();
     // At close, after the last save.
     void FreeHistory() { ClearHistory(); }
@@ -74,6 +78,7 @@ public:
     }
 
 private:
+    void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
     THistoryLine& Editable(const THistoryLine& entry);
 

@@ -1,0 +1,95 @@
+#include "Master/ImportPage.h"
+
+#include "Master/PageWidgets.h"
+#include "app/ErrorReport.h"
+#include "app/MakerWebPage.h"
+#include "lottery/HistoryImport.h"
+#include "lottery/LotteryState.h"
+#include "lottery/WholeFile.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace master {
+namespace {
+
+QLabel* Paragraph(QWidget* parent, const QString& text, int top, int height) {
+    QLabel* label = MakeLabel(parent, text, QRect(262, top, 307, height));
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+ImportPage::ImportPage(app::Platform& platform, lottery::LotteryState& lottery, QWidget* parent)
+    : QWidget(parent), platform_(platform), lottery_(lottery) {
+    setObjectName(QStringLiteral("ImportPage"));
+    MakeHeading(this, QStringLiteral("Import Winning Lines History"), QRect(262, 34, 307, 24));
+    Paragraph(this,
+              QStringLiteral("Tallimo uses a history of winning numbers to enable Tickets to be checked against "
+                             "past Lottery Draws."),
+              66, 34);
+    Paragraph(this,
+              QStringLiteral("This history is automatically maintained when you add a Lottery result to check your "
+                             "numbers or can be edited via the \"Lottery Results\" option."),
+              106, 50);
+    Paragraph(this,
+              QStringLiteral("However, there may be times when your history list is too far out of date to be "
+                             "manually maintained. If this is the case, you can obtain an updated list from our "
+                             "Internet Web Site (%1). This updated list will be posted every few weeks.")
+                  .arg(app::kMakerWebAddress),
+              162, 82);
+    Paragraph(this,
+              QStringLiteral("Once the file has been downloaded to your PC, click the \"Import\" button, specify the "
+                             "location of the downloaded file and the history list will be rebuilt."),
+              250, 50);
+
+    button1_ = MakeButton(this, QStringLiteral("Button1"), QStringLiteral("Import"), QRect(317, 402, 80, 26));
+    button1_->setDefault(true);
+    button8_ = MakeButton(this, QStringLiteral("Button8"), QStringLiteral("Cancel"), QRect(403, 402, 80, 26));
+    button8_->setShortcut(Qt::Key_Escape);
+    connect(button1_, &QPushButton::clicked, this, &ImportPage::Button1Click);
+}
+
+void ImportPage::Button1Click() {
+    const QString path = platform_.OpenFileName(this, QStringLiteral("Import Wining Lines History"),
+                                                QStringLiteral("Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*"),
+                                                QStringLiteral("*.TXT"));
+    if (path.isEmpty()) return;
+    Import(path);
+}
+
+// The old history stays in memory and on disk until the whole file has been
+// read without a fault and the rebuilt history is safely written.
+void ImportPage::Import(const QString& path) {
+    bool opened = false;
+    const std::string text = QFileInfo(path).isFile() ? lottery::ReadWholeFile(path.toStdString(), opened) : "";
+    if (!opened) {
+        platform_.ShowError(this, QStringLiteral("Cannot open file %1").arg(path));
+        return;
+    }
+    const lottery::ImportResult result = lottery::ReadImportFile(text, lottery_.LatestDrawNumber());
+    switch (result.status) {
+    case lottery::ImportStatus::EmptyFile:
+        ReportImportFailure(QStringLiteral("Import File is Empty or its Format is Invalid"));
+        break;
+    case lottery::ImportStatus::FormatError:
+        ReportImportFailure(QStringLiteral("There is a format error in the Import File"));
+        break;
+    case lottery::ImportStatus::ConversionError:
+        platform_.ShowError(this, QString::fromStdString(result.conversionMessage));
+        break;
+    case lottery::ImportStatus::Imported:
+        app::RunReportingFailure(platform_, this, [&] { lottery_.ImportHistory(result.history); });
+        break;
+    }
+    emit Finished();
+}
+
+void ImportPage::ReportImportFailure(const QString& reason) {
+    platform_.Beep();
+    platform_.ShowError(this, QStringLiteral("Import Failed:\r\n\r\n") + reason);
+}
+
+}  // namespace master

@@ -1,0 +1,165 @@
+#include "LotteryTestSupport.h"
+#include "lottery/HistoryImport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+using namespace lottery;
+
+namespace {
+
+DayNumber Day(int year, int month, int day) {
+    return DayFromCivil({year, month, day});
+}
+
+// One line of the import format: draw number, DD-MMM-YYYY, six balls, bonus.
+std::string ImportLine(int draw, const std::string& date, const std::array<int, 7>& numbers) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%-9d%s  %02d %02d %02d %02d %02d %02d  %02d", draw, date.c_str(), numbers[0],
+                  numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6]);
+    return line;
+}
+
+std::vector<int> Numbers(const THistoryLine& entry) {
+    std::vector<int> numbers;
+    for (int i = 1; i <= THistoryLine::kNumberCount; ++i) numbers.push_back(entry.Number(i));
+    return numbers;
+}
+
+const std::string kDraw117 = "117      05-FEB-1997  01 02 03 04 05 06  07";
+
+}  // namespace
+
+TEST(HistoryImport, TheDesignsExampleLine) {
+    const ImportResult result = ReadImportFile(kDraw117, 120);
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    const THistoryLine* entry = result.history.FindDrawOn(Day(1997, 2, 5));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(Numbers(*entry), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(&result.history.At(0), entry);  // the file's lines come first
+    EXPECT_EQ(result.history.Count(), 120);
+    EXPECT_EQ(result.history.CountUnrecordedDraws(), 119);
+}
+
+TEST(HistoryImport, EmptyFilesAndFilesOfBlankLines) {
+    EXPECT_EQ(ReadImportFile("", 120).status, ImportStatus::EmptyFile);
+    const ImportResult blank = ReadImportFile("\r\n   \n\t\r", 120);
+    ASSERT_EQ(blank.status, ImportStatus::Imported);
+    EXPECT_EQ(blank.history.Count(), 120);
+    const ImportResult spaced = ReadImportFile("\n\n" + kDraw117 + "\r\n   \r" + kDraw117 + "\n", 120);
+    ASSERT_EQ(spaced.status, ImportStatus::Imported);
+    EXPECT_EQ(spaced.history.Count(), 121);  // the repeated draw gets two entries
+}
+
+TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
+    const std::string third = "ABC" + kDraw117.substr(3);
+    EXPECT_EQ(ReadImportFile(kDraw117 + "\n" + kDraw117 + "\n" + third, 120).status, ImportStatus::FormatError);
+    EXPECT_EQ(ReadImportFile("   " + kDraw117.substr(3), 120).status, ImportStatus::FormatError);
+    EXPECT_EQ(ReadImportFile("+17" + kDraw117.substr(3), 120).status, ImportStatus::Imported);
+}
+
+TEST(HistoryImport, MonthsInAnyCaseAndUnknownMonths) {
+    EXPECT_EQ(ParseImportDate("05-feb-1997"), Day(1997, 2, 5));
+    EXPECT_EQ(ParseImportDate(" 5-Feb-1997"), Day(1997, 2, 5));
+    EXPECT_EQ(ParseImportDate("05-FEX-1997"), std::nullopt);
+    EXPECT_EQ(ParseImportDate("31-FEB-1997"), std::nullopt);
+    EXPECT_EQ(ParseImportDate("xx-FEB-1997"), std::nullopt);
+
+    std::string lower = kDraw117;
+    lower.replace(12, 3, "feb");
+    EXPECT_EQ(ReadImportFile(lower, 120).status, ImportStatus::Imported);
+    std::string unknown = kDraw117;
+    unknown.replace(12, 3, "FEX");
+    const ImportResult result = ReadImportFile(unknown, 120);
+    EXPECT_EQ(result.status, ImportStatus::ConversionError);
+    EXPECT_EQ(result.conversionMessage, "'' is not a valid date");
+}
+
+TEST(HistoryImport, NumbersAreReadAsWrittenAndSorted) {
+    const ImportResult result = ReadImportFile(ImportLine(117, "05-FEB-1997", {49, 3, 27, 1, 12, 30, 3}), 117);
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    EXPECT_EQ(Numbers(result.history.At(0)), (std::vector<int>{1, 3, 12, 27, 30, 49, 3}));  // bonus repeats a ball
+
+    std::string spaced = "117      05-FEB-1997   1  2  3 -4 +5  0   7";
+    const ImportResult signs = ReadImportFile(spaced, 117);
+    ASSERT_EQ(signs.status, ImportStatus::Imported);
+    EXPECT_EQ(Numbers(signs.history.At(0)), (std::vector<int>{-4, 0, 1, 2, 3, 5, 7}));
+}
+
+TEST(HistoryImport, ABallThatIsNoNumberOrAShortLineStopsTheImport) {
+    std::string letter = kDraw117;
+    letter.replace(25, 2, "x2");
+    const ImportResult bad = ReadImportFile(kDraw117 + "\n" + letter, 120);
+    EXPECT_EQ(bad.status, ImportStatus::ConversionError);
+    EXPECT_EQ(bad.conversionMessage, "'x2' is not a valid integer value");
+
+    const ImportResult shortLine = ReadImportFile(kDraw117.substr(0, 41), 120);
+    EXPECT_EQ(shortLine.status, ImportStatus::ConversionError);
+    EXPECT_EQ(shortLine.conversionMessage, "'' is not a valid integer value");
+}
+
+TEST(HistoryImport, DrawsOneHundredSeventeenToOneHundredTwentyOnly) {
+    std::string file;
+    for (int draw = 117; draw <= 120; ++draw)
+        file += ImportLine(draw, draw == 117 ? "05-FEB-1997" : draw == 118 ? "08-FEB-1997"
+                                 : draw == 119 ? "12-FEB-1997" : "15-FEB-1997",
+                           {draw % 40 + 1, 42, 43, 44, 45, 46, 47}) + "\r\n";
+    const ImportResult result = ReadImportFile(file, 130);
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    EXPECT_EQ(result.history.Count(), 130);
+    EXPECT_EQ(result.history.CountUnrecordedDraws(), 126);
+    for (int draw = 117; draw <= 120; ++draw)
+        EXPECT_TRUE(result.history.FindDrawOn(DrawDateOf(draw))->IsRecorded()) << draw;
+}
+
+// The real results of every 49-ball draw since 1994, turned into the import
+// format, come in with their real numbers and their real dates.
+TEST(HistoryImport, RealResultsOfEveryFortyNineBallDraw) {
+    std::ifstream csv(TALLIMO_SHARED_DATA "/uk-lotto/lotto.csv");
+    if (!csv) GTEST_SKIP() << "the shared draw data is not beside this checkout";
+    std::string row;
+    std::getline(csv, row);  // header
+    std::map<int, std::pair<DayNumber, std::vector<int>>> draws;
+    std::string file;
+    while (std::getline(csv, row)) {
+        std::stringstream fields(row);
+        std::vector<std::string> cells;
+        for (std::string cell; std::getline(fields, cell, ',');) cells.push_back(cell);
+        const int draw = std::stoi(cells[0]);
+        if (draw > 2065) continue;
+        std::array<int, 7> numbers{};
+        for (int i = 0; i < 7; ++i) numbers[i] = std::stoi(cells[5 + i]);
+        const std::string day = cells[2].size() == 1 ? "0" + cells[2] : cells[2];
+        file += ImportLine(draw, day + "-" + cells[3] + "-" + cells[4], numbers) + "\n";
+        std::vector<int> sorted(numbers.begin(), numbers.begin() + 6);
+        std::sort(sorted.begin(), sorted.end());
+        sorted.push_back(numbers[6]);
+        static const std::map<std::string, int> kMonths = {{"Jan", 1}, {"Feb", 2}, {"Mar", 3}, {"Apr", 4},
+                                                           {"May", 5}, {"Jun", 6}, {"Jul", 7}, {"Aug", 8},
+                                                           {"Sep", 9}, {"Oct", 10}, {"Nov", 11}, {"Dec", 12}};
+        draws[draw] = {Day(std::stoi(cells[4]), kMonths.at(cells[3]), std::stoi(cells[2])), sorted};
+    }
+    ASSERT_EQ(draws.size(), 2065u);
+
+    const ImportResult result = ReadImportFile(file, 3230);
+    ASSERT_EQ(result.status, ImportStatus::Imported);
+    for (const auto& [draw, expected] : draws) {
+        const THistoryLine* entry = result.history.FindDrawOn(expected.first);
+        ASSERT_NE(entry, nullptr) << draw;
+        ASSERT_EQ(Numbers(*entry), expected.second) << draw;
+    }
+    EXPECT_EQ(draws[1].second, (std::vector<int>{3, 5, 14, 22, 30, 44, 10}));
+    // Moved draws keep their real dates; their calendar days get an empty entry.
+    for (const auto& [draw, realDay] : std::map<int, DayNumber>{
+             {178, Day(1997, 9, 7)}, {418, Day(1999, 12, 24)}, {731, Day(2002, 12, 24)}, {940, Day(2004, 12, 24)}}) {
+        EXPECT_EQ(draws[draw].first, realDay);
+        EXPECT_FALSE(result.history.FindDrawOn(DrawDateOf(draw))->IsRecorded()) << draw;
+    }
+    EXPECT_EQ(draws[1566].first, DrawDateOf(1566));
+    EXPECT_EQ(result.history.Count(), 2065 + (3230 - 2065) + 4);
+    EXPECT_EQ(result.history.CountUnrecordedDraws(), 3230 - 2065 + 4);
+}
