@@ -280,6 +280,22 @@ private slots:
         QCOMPARE(wizard.platform.beeps, 0);
     }
 
+    void enterInTheDateOrDescriptionPressesNext() {
+        Wizard wizard;
+        wizard.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard.form));
+        wizard.TypeBoard(1, kBoard1);
+        wizard.DateBox()->setFocus();
+        wizard.TypeDate(QStringLiteral("04/02/1997"));
+        QTest::keyClick(wizard.DateBox()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(wizard.Messages(), QStringList({QStringLiteral("Error: ") + kNotADrawDate}));
+        QCOMPARE(wizard.DateBox()->count(), 0);
+        wizard.TypeDate(QStringLiteral("05/02/1997"));
+        wizard.form.Ticket()->Comment()->setFocus();
+        QTest::keyClick(wizard.form.Ticket()->Comment(), Qt::Key_Return);
+        QCOMPARE(wizard.form.CurrentPage(), 1);
+    }
+
     void boardMessagesComeInTheDesignedOrder_data() {
         QTest::addColumn<QList<QStringList>>("boards");
         QTest::addColumn<QString>("message");
