@@ -1,34 +1,17 @@
 #include "Master/MainPage.h"
 
 #include "Master/Artwork.h"
+#include "Master/PageWidgets.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace master {
-namespace {
-
-QLabel* BoldLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-void MakeRed(QLabel* label) {
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(red);
-}
-
-}  // namespace
 
 MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainPage"));
-    warning_ = BoldLabel(this, QString(), QRect(14, 6, 555, 20));
+    warning_ = MakeBoldLabel(this, QString(), QRect(14, 6, 555, 20));
     warning_->setObjectName(QStringLiteral("Warning"));
     warning_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont italic = warning_->font();
@@ -46,24 +29,18 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("View and Maintain the winning numbers from previous lottery draws and "
                                         "check your tickets against these draws."));
 
-    auto* separator = new QFrame(this);
-    separator->setGeometry(14, 388, 555, 2);
-    separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-
-    BoldLabel(this, QStringLiteral("Tickets Recorded:"), QRect(14, 396, 120, 18));
+    MakeBoldLabel(this, QStringLiteral("Tickets Recorded:"), QRect(14, 399, 120, 18));
     ticketsRecorded_ = new QLabel(this);
     ticketsRecorded_->setObjectName(QStringLiteral("TicketsRecorded"));
-    ticketsRecorded_->setGeometry(136, 396, 150, 18);
-    ticketsExpiredLabel_ = BoldLabel(this, QStringLiteral("Tickets Expired:"), QRect(14, 415, 120, 18));
+    ticketsRecorded_->setGeometry(142, 399, 150, 18);
+    ticketsExpiredLabel_ = MakeBoldLabel(this, QStringLiteral("Tickets Expired:"), QRect(14, 418, 120, 18));
     ticketsExpiredLabel_->setObjectName(QStringLiteral("TicketsExpiredLabel"));
     ticketsExpired_ = new QLabel(this);
     ticketsExpired_->setObjectName(QStringLiteral("TicketsExpired"));
-    ticketsExpired_->setGeometry(136, 415, 150, 18);
+    ticketsExpired_->setGeometry(142, 418, 150, 18);
     MakeRed(ticketsExpired_);
 
-    button2_ = new QPushButton(QStringLiteral("Finish"), this);
-    button2_->setObjectName(QStringLiteral("Button2"));
-    button2_->setGeometry(403, 402, 80, 26);
+    button2_ = MakeButton(this, QStringLiteral("Button2"), QStringLiteral("Finish"), QRect(403, 402, 80, 26));
     button2_->setDefault(true);
 }
 

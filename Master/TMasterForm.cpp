@@ -2,14 +2,18 @@
 
 #include "Master/AboutWindow.h"
 #include "Master/LogoPanel.h"
+#include "Master/HeaderedList.h"
 #include "Master/MainPage.h"
+#include "Master/TicketsPage.h"
 #include "app/DialogPlacement.h"
+#include "app/ErrorReport.h"
 #include "app/LocaleFormats.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -44,10 +48,14 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     setFont(font);
     PlaceWindow();
     BuildPages();
+    ConnectPages();
     logo_->raise();
     button4_->raise();
     ShowPage(MainPageIndex);
+    HeaderedList* linesList = ticketsPage_->LinesList();
+    for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     lottery_.LoadTickets();
+    ticketsPage_->FillTicketsList();
     UpdateMainCounters();
 }
 
@@ -66,9 +74,13 @@ void TMasterForm::BuildPages() {
     sheets_->setGeometry(rect());
     mainPage_ = new MainPage(sheets_);
     sheets_->addWidget(mainPage_);
-    for (int index = TicketsPageIndex; index < PageCount; ++index) sheets_->addWidget(new QWidget(sheets_));
-    connect(sheets_, &QStackedWidget::currentChanged, this, &TMasterForm::SheetsPageChanged);
-    connect(mainPage_->Button2(), &QPushButton::clicked, this, &TMasterForm::Finish);
+    ticketsPage_ = new TicketsPage(context_, lottery_, sheets_);
+    sheets_->addWidget(ticketsPage_);
+    for (int index = ImportPageIndex; index < PageCount; ++index) sheets_->addWidget(new QWidget(sheets_));
+
+    auto* separator = new QFrame(this);
+    separator->setGeometry(14, 393, 555, 2);
+    separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
     logo_ = new LogoPanel(this);
     connect(logo_->WebButton(), &QPushButton::clicked, this,
@@ -78,6 +90,38 @@ void TMasterForm::BuildPages() {
     button4_->setObjectName(QStringLiteral("Button4"));
     button4_->setGeometry(489, 402, 80, 26);
     connect(button4_, &QPushButton::clicked, this, &TMasterForm::ShowAbout);
+}
+
+void TMasterForm::ConnectPages() {
+    connect(sheets_, &QStackedWidget::currentChanged, this, &TMasterForm::SheetsPageChanged);
+    connect(mainPage_->Button2(), &QPushButton::clicked, this, &TMasterForm::Finish);
+    connect(mainPage_->BitBtn1(), &QPushButton::clicked, this, &TMasterForm::BitBtn1Click);
+    connect(ticketsPage_->Button5(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
+    connect(ticketsPage_->Button3(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
+    connect(ticketsPage_->Button19(), &QPushButton::clicked, this, &TMasterForm::Button19Click);
+}
+
+void TMasterForm::BitBtn1Click() {
+    ticketsPage_->FillTicketsList();
+    ticketsPage_->UpdateTicketsCount();
+    ShowPage(TicketsPageIndex);
+    ticketsPage_->ShowTicketDetails();
+}
+
+// "Save" on the tickets and history pages.
+void TMasterForm::Button5Click() {
+    if (app::RunReportingFailure(platform_, this, [this] { lottery_.SaveTickets(); })) ShowPage(MainPageIndex);
+}
+
+// "Cancel" on the tickets and history pages: back to the last saved tickets.
+void TMasterForm::Button3Click() {
+    lottery_.LoadTickets();
+    ticketsPage_->FillTicketsList();
+    ShowPage(MainPageIndex);
+}
+
+void TMasterForm::Button19Click() {
+    if (ticketsPage_->Rows().rowCount() == 0) platform_.Beep();
 }
 
 void TMasterForm::ShowPage(int index) {

@@ -15,6 +15,7 @@ namespace master {
 
 class LogoPanel;
 class MainPage;
+class TicketsPage;
 
 // The main window: one notebook of six pages switched in place, the logo
 // panel in front of it on some pages, and the "About" button on all of them.
@@ -37,6 +38,7 @@ public:
     void UpdateMainCounters();
 
     MainPage* Main() const { return mainPage_; }
+    TicketsPage* Tickets() const { return ticketsPage_; }
     LogoPanel* Logo() const { return logo_; }
     QPushButton* AboutButton() const { return button4_; }
 
@@ -51,6 +53,11 @@ private:
     void SheetsPageChanged(int index);
     void ShowAbout();
     void Finish();
+    void ConnectPages();
+    void BitBtn1Click();
+    void Button5Click();
+    void Button3Click();
+    void Button19Click();
     QStringList SaveDataFiles();
     bool CloseAfterFailedSave(const QStringList& failures);
 
@@ -64,6 +71,7 @@ private:
 
     QStackedWidget* sheets_ = nullptr;
     MainPage* mainPage_ = nullptr;
+    TicketsPage* ticketsPage_ = nullptr;
     LogoPanel* logo_ = nullptr;
     QPushButton* button4_ = nullptr;
 };

@@ -61,12 +61,59 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
     return lottery::TicketExpired(ticket, Today());
 }
 
+void LotteryState::LoadHistory() {
+    bool opened = false;
+    const std::string bytes = ReadWholeFile(historyFilePath_, opened);
+    ByteReader reader(bytes);
+    reader.ReadUInt16();  // the format word is not checked
+    drawHistory_ = THistoryList::ReadFrom(reader);
+    FillMissingDraws();
+}
+
+void LotteryState::SaveHistory() const {
+    ByteWriter writer;
+    writer.WriteUInt16(1);
+    drawHistory_.WriteTo(writer);
+    WriteWholeFile(historyFilePath_, writer.Bytes());
+}
+
+void LotteryState::ClearHistory() {
+    drawHistory_ = THistoryList();
+}
+
+void LotteryState::FillMissingDraws() {
+    drawHistory_.FillMissingDraws(latestDrawNumber_);
+}
+
+THistoryLine& LotteryState::AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
+    return drawHistory_.Add(numbers, drawDate);
+}
+
+void LotteryState::SetDrawResult(const THistoryLine& entry, const THistoryLine::Numbers& numbers,
+                                 DayNumber drawDate) {
+    Editable(entry).SetResult(numbers, drawDate);
+}
+
+std::string LotteryState::DrawNumbersText(int drawNumber) const {
+    const THistoryLine* entry = drawHistory_.FindDrawOn(DrawDateOf(drawNumber));
+    if (!entry) return {};
+    std::string text;
+    for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text += "\t" + entry->NumberText(index);
+    return text;
+}
+
 // Screens hold tickets by const reference; the list owns them, so it can
 // hand back the editable ticket it holds.
 TLine& LotteryState::Editable(const TLine& ticket) {
     for (int i = 0; i < ticketList_.Count(); ++i)
         if (&ticketList_.At(i) == &ticket) return ticketList_.At(i);
     throw LotteryError("The ticket is no longer in the list.");
+}
+
+THistoryLine& LotteryState::Editable(const THistoryLine& entry) {
+    for (int i = 0; i < drawHistory_.Count(); ++i)
+        if (&drawHistory_.At(i) == &entry) return drawHistory_.At(i);
+    throw LotteryError("The draw result is no longer in the history.");
 }
 
 }  // namespace lottery

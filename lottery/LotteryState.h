@@ -1,6 +1,8 @@
 #pragma once
 
+#include "lottery/CheckRows.h"
 #include "lottery/DrawCalendar.h"
+#include "lottery/THistoryList.h"
 #include "lottery/TLineList.h"
 
 #include <functional>
@@ -15,8 +17,8 @@ struct TicketCounts {
     int expired = 0;
 };
 
-// The program's lottery data for one run: the tickets, the two data files and
-// the latest draw, fixed when the run starts. The main window owns the one
+// The program's lottery data for one run: the tickets, the results history,
+// the two data files and the latest draw, fixed when the run starts. The main window owns the one
 // instance and hands it to the pages and dialogs; tests make their own.
 class LotteryState {
 public:
@@ -45,14 +47,42 @@ public:
     TicketCounts CountTickets() const;
     bool TicketExpired(const TLine& ticket) const;
 
+    // Results history. Entry references held elsewhere are invalid after
+    // LoadHistory and ClearHistory.
+    const THistoryList& DrawHistory() const { return drawHistory_; }
+    // A missing or unreadable file gives an empty history; either way every
+    // draw up to LatestDrawNumber then has an entry.
+    void LoadHistory();
+    void SaveHistory() const;
+    void ClearHistory();
+    // At close, after the last save.
+    void FreeHistory() { ClearHistory(); }
+    void FillMissingDraws();
+    // Throws LotteryError when the history is full.
+    THistoryLine& AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate);
+    void SetDrawResult(const THistoryLine& entry, const THistoryLine::Numbers& numbers,
+                       DayNumber drawDate);
+    int CountUnrecordedDraws() const { return drawHistory_.CountUnrecordedDraws(); }
+    // A tab and the number as "%.2d" for each of the seven numbers of the
+    // draw's first entry, or empty text when the history has no such entry.
+    std::string DrawNumbersText(int drawNumber) const;
+    std::vector<HistoryRow> FillHistoryRows() const { return drawHistory_.HistoryRows(); }
+
+    // Checking.
+    std::vector<CheckRow> FillCheckRows(const THistoryLine& draw, bool validOnly) const {
+        return lottery::FillCheckRows(ticketList_, draw, validOnly);
+    }
+
 private:
     TLine& Editable(const TLine& ticket);
+    THistoryLine& Editable(const THistoryLine& entry);
 
     std::string ticketFilePath_;
     std::string historyFilePath_;
     Clock today_;
     int latestDrawNumber_;
     TLineList ticketList_;
+    THistoryList drawHistory_;
 };
 
 }  // namespace lottery

@@ -4,6 +4,7 @@
 #include "Master/MainPage.h"
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
+#include "TicketFileBuilder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,31 +20,13 @@ using testsupport::TestDataDir;
 
 namespace {
 
-QByteArray TicketRecord(const char* description, double startDate, qint16 weeks) {
-    QByteArray record;
-    const qint16 board[6] = {1, 2, 3, 4, 5, 6};
-    record.append(reinterpret_cast<const char*>(board), sizeof board);
-    record.append(108, '\0');
-    const quint16 length = static_cast<quint16>(qstrlen(description) + 1);
-    record.append(reinterpret_cast<const char*>(&length), 2);
-    record.append(description, length);
-    record.append(reinterpret_cast<const char*>(&startDate), 8);
-    record.append(reinterpret_cast<const char*>(&weeks), 2);
-    record.append(2, '\0');
-    return record;
-}
-
-QByteArray TicketFile(const QList<QByteArray>& records) {
-    QByteArray file("\x01\x00", 2);
-    const qint16 count = static_cast<qint16>(records.size());
-    file.append(reinterpret_cast<const char*>(&count), 2);
-    for (const QByteArray& record : records) file.append(record);
-    return file;
-}
-
 // Wed 5 Feb 1997 for one week: long expired. Unlimited tickets never expire.
-const QByteArray kExpired = TicketRecord("abc", 35466, 1);
-const QByteArray kUnlimited = TicketRecord("forever", 35466, 9);
+QByteArray TicketFile(int expired, int unlimited) {
+    testsupport::TicketFileBuilder builder;
+    for (int i = 0; i < expired; ++i) builder.Add({{1, 2, 3, 4, 5, 6}}, "abc", 35466, 1, 0);
+    for (int i = 0; i < unlimited; ++i) builder.Add({{1, 2, 3, 4, 5, 6}}, "forever", 35466, 9, 0);
+    return builder.Bytes();
+}
 
 QLabel* Label(const QWidget& form, const char* name) {
     return form.findChild<QLabel*>(QLatin1String(name));
@@ -73,7 +56,7 @@ private slots:
     void closingWritesThePositionAndTheTicketsByteForByte() {
         FakePlatform platform;
         TestDataDir data;
-        const QByteArray file = TicketFile({kExpired});
+        const QByteArray file = TicketFile(1, 0);
         QCOMPARE(file.size(), 142);
         data.WriteTickets(file);
         {
@@ -100,7 +83,7 @@ private slots:
     void mainPageCountsAndWarnsOfExpiredTickets() {
         FakePlatform platform;
         TestDataDir data;
-        data.WriteTickets(TicketFile({kExpired, kUnlimited}));
+        data.WriteTickets(TicketFile(1, 1));
         TMasterForm form(platform, data.Paths(), false);
         form.show();
         QCOMPARE(Label(form, "TicketsRecorded")->text(), QStringLiteral("2 (2 Lines)"));
@@ -115,7 +98,7 @@ private slots:
     void noExpiredTicketHidesTheWarning() {
         FakePlatform platform;
         TestDataDir data;
-        data.WriteTickets(TicketFile({kUnlimited}));
+        data.WriteTickets(TicketFile(0, 1));
         TMasterForm form(platform, data.Paths(), false);
         form.show();
         QVERIFY(!Label(form, "Warning")->isVisible());
@@ -126,7 +109,7 @@ private slots:
     void reminderWithTwoExpiredTicketsBeepsWarnsAndWritesNothing() {
         FakePlatform platform;
         TestDataDir data;
-        const QByteArray file = TicketFile({kExpired, kExpired});
+        const QByteArray file = TicketFile(2, 0);
         data.WriteTickets(file);
         const QDateTime written = QFileInfo(data.Paths().ticketFilePath).lastModified();
         {
@@ -207,7 +190,7 @@ private slots:
     void aFailedSaveAtCloseAsksBeforeLosingChanges() {
         FakePlatform platform;
         TestDataDir data;
-        data.WriteTickets(TicketFile({kExpired}));
+        data.WriteTickets(TicketFile(1, 0));
         TMasterForm form(platform, data.Paths(), false);
         form.show();
         // A folder in the way of the save's temporary file makes it fail.
@@ -220,7 +203,7 @@ private slots:
         QCOMPARE(platform.messages[1].kind, QStringLiteral("Question"));
         platform.answerYes = true;
         QVERIFY(form.close());
-        QCOMPARE(data.ReadTickets(), TicketFile({kExpired}));
+        QCOMPARE(data.ReadTickets(), TicketFile(1, 0));
     }
 
     void aboutOpensTheHelpFile() {

@@ -1,22 +1,10 @@
 #include "lottery/LotteryError.h"
-#include "lottery/LotteryState.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "tests/lottery/LotteryTestSupport.h"
 
 using namespace lottery;
+using namespace lottery::test;
 
 namespace {
-
-std::string Hex(const std::string& text) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 3)
-        bytes.push_back(static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16)));
-    return bytes;
-}
 
 // The example ticket: board A 1..6, "abc", Wed 5 Feb 1997, one week, both draws.
 std::string ExampleTicketFile() {
@@ -24,38 +12,11 @@ std::string ExampleTicketFile() {
            Hex("04 00 61 62 63 00 00 00 00 00 40 51 E1 40 01 00 00 00 ");
 }
 
-class TicketFileTest : public ::testing::Test {
+class TicketFileTest : public DataFileTest {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tallimo-tickets-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-    }
-
-    LotteryState State() const {
-        return LotteryState((dir_ / "T.TKT").string(), (dir_ / "T.HST").string(),
-                            [] { return DayFromCivil({2026, 12, 8}); });
-    }
-    void WriteFile(const std::string& bytes) const {
-        std::ofstream((dir_ / "T.TKT"), std::ios::binary) << bytes;
-    }
-    std::string ReadFile() const {
-        std::ifstream in(dir_ / "T.TKT", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::filesystem::path dir_;
+    void WriteFile(const std::string& bytes) const { WriteBytes(TicketPath(), bytes); }
+    std::string ReadFile() const { return ReadBytes(TicketPath()); }
 };
-
-TLine::BoardArray BoardsOf(std::initializer_list<TLine::Board> used) {
-    TLine::BoardArray boards{};
-    std::copy(used.begin(), used.end(), boards.begin());
-    return boards;
-}
 
 }  // namespace
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFrame>
+
+#include <initializer_list>
+#include <utility>
+
+class QAbstractItemDelegate;
+class QAbstractItemModel;
+class QHeaderView;
+class QListView;
+class QStandardItemModel;
+
+namespace master {
+
+// A sunken panel holding a fixed header bar and, below it, a borderless list
+// whose rows are painted in the columns of the header by the list's delegate
+// (which also sets the row height).
+class HeaderedList : public QFrame {
+    Q_OBJECT
+public:
+    using Section = std::pair<const char*, int>;  // caption and width
+
+    HeaderedList(QWidget* parent, const QRect& geometry, std::initializer_list<Section> sections);
+
+    QHeaderView* Header() const { return header_; }
+    QListView* List() const { return list_; }
+    void SetModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate);
+
+    // The left edge of header section k, and its width.
+    int SectionLeft(int section) const;
+    int SectionWidth(int section) const;
+    void SetSectionWidth(int section, int width);
+
+    int SelectedRow() const;  // -1 without a selection
+    void SelectRow(int row);  // no selection when row is out of range
+
+signals:
+    void SelectionChanged();
+
+private:
+    QHeaderView* header_;
+    QStandardItemModel* captions_;
+    QListView* list_;
+};
+
+}  // namespace master

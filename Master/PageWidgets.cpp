@@ -1,0 +1,43 @@
+#include "Master/PageWidgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace master {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    QLabel* label = MakeLabel(parent, text, geometry);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* MakeHeading(QWidget* parent, const QString& text, const QRect& geometry) {
+    QLabel* label = MakeBoldLabel(parent, text, geometry);
+    QFont font = label->font();
+    font.setPixelSize(17);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void MakeRed(QLabel* label) {
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(red);
+}
+
+}  // namespace master

@@ -1,0 +1,48 @@
+#include "Master/RowDelegate.h"
+
+#include "Master/HeaderedList.h"
+
+#include <QPainter>
+
+namespace master {
+
+RowDelegate::RowDelegate(HeaderedList& list, int rowHeight, int textTop)
+    : QStyledItemDelegate(&list), list_(list), rowHeight_(rowHeight), textTop_(textTop) {}
+
+QSize RowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    return {list_.width(), rowHeight_};
+}
+
+void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& palette = option.palette;
+    painter->save();
+    painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+    painter->setFont(option.font);
+    const QColor textColour = selected ? palette.highlightedText().color() : QColor(Qt::black);
+    painter->setPen(textColour);
+    PaintRow(*painter, option.rect, index.row(), textColour);
+    painter->restore();
+}
+
+int RowDelegate::Left(int section) const {
+    return list_.SectionLeft(section);
+}
+
+int RowDelegate::Width(int section) const {
+    return list_.SectionWidth(section);
+}
+
+void RowDelegate::DrawText(QPainter& painter, const QRect& rect, int x, const QString& text) const {
+    painter.drawText(rect.left() + x, rect.top() + textTop_ + painter.fontMetrics().ascent(), text);
+}
+
+int RowDelegate::TextWidth(const QPainter& painter, const QString& text) {
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+int RowDelegate::Centred(const QPainter& painter, int section, const QString& sample) const {
+    return Left(section) + Width(section) / 2 - TextWidth(painter, sample) / 2;
+}
+
+}  // namespace master

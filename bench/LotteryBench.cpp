@@ -1,0 +1,210 @@
+#include "bench/LargeDataFiles.h"
+#include "bench/RatioReporter.h"
+
+#include "lottery/DrawCalendar.h"
+#include "lottery/LotteryState.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using bench::LargeDataFiles;
+using lottery::LotteryState;
+
+// The generated files, made once per run in a directory of the run's own and
+// removed when the run ends. The benchmarks save into copies beside them.
+class BenchData {
+public:
+    static BenchData& Instance() {
+        static BenchData data;
+        return data;
+    }
+    BenchData(const BenchData&) = delete;
+    BenchData& operator=(const BenchData&) = delete;
+    ~BenchData() {
+        std::error_code ignored;
+        fs::remove_all(directory_, ignored);
+    }
+
+    const LargeDataFiles& Files() const { return files_; }
+    // A copy of a generated file that a benchmark may overwrite.
+    fs::path WorkCopy(const fs::path& generated, const std::string& name) const {
+        const fs::path copy = directory_ / name;
+        fs::copy_file(generated, copy, fs::copy_options::overwrite_existing);
+        return copy;
+    }
+    fs::path WorkPath(const std::string& name) const { return directory_ / name; }
+
+private:
+    BenchData()
+        : directory_(fs::temp_directory_path() / ("tallimo-bench-" + std::to_string(::getpid()))),
+          files_(directory_ / "generated") {
+        files_.Generate();
+    }
+
+    fs::path directory_;
+    LargeDataFiles files_;
+};
+
+LotteryState StateOver(const fs::path& ticketFile, const fs::path& historyFile) {
+    return LotteryState(ticketFile.string(), historyFile.string(), LargeDataFiles::Today);
+}
+
+// The baselines: the same bytes in and out with nothing done to them.
+std::string ReadRaw(const fs::path& file) {
+    std::string bytes(fs::file_size(file), '\0');
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), in);
+    std::fclose(in);
+    bytes.resize(read);
+    return bytes;
+}
+
+void WriteRaw(const fs::path& file, const std::string& bytes) {
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
+}
+
+void ReadRawBenchmark(benchmark::State& state, const fs::path& file) {
+    for (auto _ : state) {
+        std::string bytes = ReadRaw(file);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(file)));
+}
+
+void WriteRawBenchmark(benchmark::State& state, const fs::path& file, const std::string& name) {
+    const std::string bytes = ReadRaw(file);
+    const fs::path target = BenchData::Instance().WorkPath(name);
+    for (auto _ : state) WriteRaw(target, bytes);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+
+void RawReadTickets(benchmark::State& state) {
+    ReadRawBenchmark(state, BenchData::Instance().Files().TicketFile());
+}
+
+void LoadTickets(benchmark::State& state) {
+    LotteryState lottery = StateOver(BenchData::Instance().Files().TicketFile(), {});
+    for (auto _ : state) lottery.LoadTickets();
+    if (lottery.CountTickets().boards != LargeDataFiles::kBoards) state.SkipWithError("not every board loaded");
+}
+
+void RawWriteTickets(benchmark::State& state) {
+    WriteRawBenchmark(state, BenchData::Instance().Files().TicketFile(), "raw.TKT");
+}
+
+void SaveTickets(benchmark::State& state) {
+    const BenchData& data = BenchData::Instance();
+    LotteryState lottery = StateOver(data.WorkCopy(data.Files().TicketFile(), "saved.TKT"), {});
+    lottery.LoadTickets();
+    for (auto _ : state) lottery.SaveTickets();
+}
+
+void RawReadHistory(benchmark::State& state) {
+    ReadRawBenchmark(state, BenchData::Instance().Files().FullHistoryFile());
+}
+
+// A full history: draws 1..32767, newest first, so nothing is left to fill.
+void LoadHistory(benchmark::State& state) {
+    LotteryState lottery = StateOver({}, BenchData::Instance().Files().FullHistoryFile());
+    for (auto _ : state) lottery.LoadHistory();
+    if (lottery.DrawHistory().Count() != LargeDataFiles::kHistoryEntries) state.SkipWithError("not full");
+}
+
+void RawReadFillingHistory(benchmark::State& state) {
+    ReadRawBenchmark(state, BenchData::Instance().Files().FillingHistoryFile());
+}
+
+// Draws 3231..32767 in the file: loading fills in draws 1..3230.
+void LoadHistoryFilling(benchmark::State& state) {
+    LotteryState lottery = StateOver({}, BenchData::Instance().Files().FillingHistoryFile());
+    for (auto _ : state) lottery.LoadHistory();
+    if (lottery.CountUnrecordedDraws() != LargeDataFiles::kLatestDraw) state.SkipWithError("draws not filled");
+}
+
+void RawWriteHistory(benchmark::State& state) {
+    WriteRawBenchmark(state, BenchData::Instance().Files().FullHistoryFile(), "raw.HST");
+}
+
+void SaveHistory(benchmark::State& state) {
+    const BenchData& data = BenchData::Instance();
+    LotteryState lottery = StateOver({}, data.WorkCopy(data.Files().FullHistoryFile(), "saved.HST"));
+    lottery.LoadHistory();
+    for (auto _ : state) lottery.SaveHistory();
+}
+
+void StdSortOfRandomKeys(benchmark::State& state) {
+    std::mt19937 random(7);
+    std::vector<uint32_t> keys(LargeDataFiles::kBoards);
+    for (uint32_t& key : keys) key = static_cast<uint32_t>(random());
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<uint32_t> unsorted = keys;
+        state.ResumeTiming();
+        std::sort(unsorted.begin(), unsorted.end());
+        benchmark::DoNotOptimize(unsorted.data());
+    }
+}
+
+// Every board of every ticket against one recorded draw, in sheet order.
+void FillCheckRows(benchmark::State& state) {
+    const LargeDataFiles& files = BenchData::Instance().Files();
+    LotteryState lottery = StateOver(files.TicketFile(), files.FullHistoryFile());
+    lottery.LoadTickets();
+    lottery.LoadHistory();
+    const lottery::THistoryLine* draw =
+        lottery.DrawHistory().FindDrawOn(lottery::DrawDateOf(LargeDataFiles::kLatestDraw));
+    std::size_t rows = 0;
+    std::size_t winners = 0;
+    for (auto _ : state) {
+        const std::vector<lottery::CheckRow> checked = lottery.FillCheckRows(*draw, false);
+        rows = checked.size();
+        winners = static_cast<std::size_t>(lottery::CountCheckRows(checked).winningBoards);
+        benchmark::DoNotOptimize(checked.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["winning"] = static_cast<double>(winners);
+    if (rows != LargeDataFiles::kBoards) state.SkipWithError("not every board checked");
+}
+
+}  // namespace
+
+BENCHMARK(RawReadTickets)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTickets)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawWriteTickets)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveTickets)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawReadHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawReadFillingHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadHistoryFilling)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawWriteHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(StdSortOfRandomKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillCheckRows)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    BenchData::Instance();  // generate the files before any timing starts
+    constexpr double kLimit = 3;
+    bench::RatioReporter reporter({
+        {"LoadTickets", "RawReadTickets", kLimit},
+        {"SaveTickets", "RawWriteTickets", kLimit},
+        {"LoadHistory", "RawReadHistory", kLimit},
+        {"LoadHistoryFilling", "RawReadFillingHistory", kLimit},
+        {"SaveHistory", "RawWriteHistory", kLimit},
+        {"FillCheckRows", "StdSortOfRandomKeys", kLimit},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// The console report, followed by each target as the ratio of two
+// benchmarks' times from the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    struct Target {
+        std::string measured;
+        std::string baseline;
+        double limit;
+    };
+
+    explicit RatioReporter(std::vector<Target> targets);
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    std::vector<Target> targets_;
+    std::map<std::string, double> secondsByName_;
+};
+
+}  // namespace bench

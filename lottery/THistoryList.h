@@ -1,0 +1,58 @@
+#pragma once
+
+#include "lottery/ByteStream.h"
+#include "lottery/THistoryLine.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lottery {
+
+// One draw result as the history list shows it.
+struct HistoryRow {
+    const THistoryLine* result = nullptr;
+
+    std::string Key() const { return HistoryRowKey(result->DrawDate()); }
+};
+
+// The results history in insertion order (file order, then appended entries).
+// It is never reordered; lookups by date take the first entry of that date.
+// Entries keep their addresses while they are in the list.
+class THistoryList {
+public:
+    // The file's entry count is a signed 16-bit number.
+    static constexpr int kMaxEntries = 32767;
+
+    // The count, then the records; an incomplete last record is dropped.
+    static THistoryList ReadFrom(ByteReader& reader);
+    void WriteTo(ByteWriter& writer) const;
+
+    // Throws LotteryError when the list is full.
+    THistoryLine& Add(const THistoryLine::Numbers& numbers, DayNumber drawDate);
+    THistoryLine& AddEmpty(DayNumber drawDate) { return Add({}, drawDate); }
+
+    bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }
+    const THistoryLine* FindDrawOn(DayNumber day) const;
+
+    // Appends an empty entry for every draw 1..latestDrawNumber that has none,
+    // in draw order, as far as the list has room.
+    void FillMissingDraws(int latestDrawNumber);
+
+    int Count() const { return static_cast<int>(lines_.size()); }
+    bool Full() const { return Count() >= kMaxEntries; }
+    const THistoryLine& At(int index) const { return *lines_[index]; }
+    THistoryLine& At(int index) { return *lines_[index]; }
+    int CountUnrecordedDraws() const;
+
+    // One row per entry, in date order; entries of the same date keep their
+    // list order.
+    std::vector<HistoryRow> HistoryRows() const;
+
+    bool operator==(const THistoryList& other) const;
+
+private:
+    std::vector<std::unique_ptr<THistoryLine>> lines_;
+};
+
+}  // namespace lottery

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "report/ReportSurface.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPainter>
+
+class QPagedPaintDevice;
+
+namespace report {
+
+// Paints with a QPainter on a paged device (a printer or a PDF writer),
+// whose origin Qt places at the top-left corner of the printable area.
+class PainterSurface : public ReportSurface {
+public:
+    // The report faces, mapped to the metric-compatible Liberation fonts.
+    static QString FamilyFor(const QString& faceName);
+    static QFont QtFont(const ReportFont& font);
+
+    PageGeometry Geometry() const override;
+    bool BeginDocument(const QString& title) override;
+    bool DocumentOpen() const override { return painter_.isActive(); }
+    void NewSheet() override;
+    void EndDocument() override;
+    void AbortDocument() override { EndDocument(); }
+
+    int TextWidth(const QString& text, const ReportFont& font) const override;
+    int FontDescent(const ReportFont& font) const override;
+    void DrawText(QPoint anchor, TTabJustify align, const QString& text, const ReportFont& font,
+                  bool opaque) override;
+    void FillRect(const QRect& rect, QColor colour) override;
+    void DrawLine(QPoint from, QPoint to, int penWidth) override;
+
+protected:
+    virtual QPageLayout Layout() const = 0;
+    virtual int Resolution() const = 0;
+    // The device to paint the document on, named after the job; null when
+    // it cannot be had.
+    virtual QPagedPaintDevice* OpenDevice(const QString& title) = 0;
+    virtual void CloseDevice() {}
+
+private:
+    QPagedPaintDevice* device_ = nullptr;
+    QPainter painter_;
+};
+
+}  // namespace report
