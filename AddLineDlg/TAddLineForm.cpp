@@ -10,6 +10,7 @@
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
 #include "lottery/DrawCalendar.h"
+#include "lottery/PrizeTier.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,18 @@ using lottery::TLine;
 
 const QString kWindowSection = QStringLiteral("Wizard Window");
 constexpr int kDefaultPosition = 30;
+
+constexpr char kFiveAndBonusTier = '2';
+const QColor kGrey(128, 128, 128);
+
+void SetInk(QLabel* label, const QColor& colour, bool bold) {
+    QPalette ink = label->palette();
+    ink.setColor(QPalette::WindowText, colour);
+    label->setPalette(ink);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+}
 
 QString FieldText(int16_t number) {
     return number < 1 ? QString() : QString::fromStdString(lottery::TwoDigitText(number));
@@ -109,29 +122,47 @@ void TAddLineForm::PrepareEdit(const TLine& ticket) {
 }
 
 void TAddLineForm::PrepareDisplay(const TLine& ticket) {
+    SetCaptions(QStringLiteral("Display of Lottery Ticket"), QStringLiteral("Ticket Details"));
     confirmPage_->Explanation()->setText(QStringLiteral(
         "To change the the lottery ticket displayed, use the Edit button on the previous Window"));
-    OpenOnConfirmPage(ticket, QStringLiteral("Display of Lottery Ticket"), QStringLiteral("Ticket Details"));
-    button3_->hide();
-    button5_->setText(QStringLiteral("OK"));
+    OpenOnConfirmPage(ticket);
+    ShowOnlyOk();
 }
 
 void TAddLineForm::PrepareDelete(const TLine& ticket) {
+    SetCaptions(QStringLiteral("Delete Lottery Ticket"), QStringLiteral("Delete Confirmation"));
     confirmPage_->Explanation()->setText(
         QStringLiteral("You have selected to delete the lottery ticket displayed.\n\n"
                        "Click \"Delete\" to permanently delete all lines associated with this ticket"));
-    OpenOnConfirmPage(ticket, QStringLiteral("Delete Lottery Ticket"), QStringLiteral("Delete Confirmation"));
+    OpenOnConfirmPage(ticket);
     button3_->setText(QStringLiteral("Delete"));
 }
 
-void TAddLineForm::OpenOnConfirmPage(const TLine& ticket, const QString& caption, const QString& heading) {
+void TAddLineForm::PrepareWinnings(const TLine& ticket, const lottery::THistoryLine& draw, int drawNumber) {
+    SetCaptions(QStringLiteral("Display of Lottery Ticket"), QStringLiteral("Draw: %1 Ticket Winnings").arg(drawNumber));
+    ShowWinnings(ticket, draw, drawNumber);
+    OpenOnConfirmPage(ticket);
+    ShowOnlyOk();
+}
+
+void TAddLineForm::SetCaptions(const QString& caption, const QString& heading) {
     setWindowTitle(caption);
     confirmPage_->Heading()->setText(heading);
+}
+
+// The entry page cannot be reached from here.
+void TAddLineForm::OpenOnConfirmPage(const TLine& ticket) {
     button4_->hide();
     FillFromTicket(ticket);
     enteredBoards_ = ticket.Boards();
     FillFacsimile();
     ShowPage(ConfirmPageIndex);
+}
+
+// "OK" is the cancel button renamed: a display never returns Accepted.
+void TAddLineForm::ShowOnlyOk() {
+    button3_->hide();
+    button5_->setText(QStringLiteral("OK"));
 }
 
 // A stored description may be longer than can be typed; it is kept whole.
@@ -261,6 +292,34 @@ void TAddLineForm::FillFacsimile() {
     }
     confirmPage_->DescriptionLabel()->setText(CommentText());
     FillDateAndDrawLines();
+}
+
+void TAddLineForm::ShowWinnings(const TLine& ticket, const lottery::THistoryLine& draw, int drawNumber) {
+    confirmPage_->Explanation()->hide();
+    confirmPage_->InvalidTicket()->setVisible(!lottery::TicketValidForDraw(ticket, drawNumber));
+    for (int board = 1; board <= TLine::kBoardCount; ++board) {
+        const char tier = lottery::PrizeTierCode(ticket, draw, board);
+        QLabel* winnings = confirmPage_->WinningsLabels(board);
+        winnings->setText(QString::fromStdString(lottery::TicketDisplayTierText(tier)));
+        const bool shown = ticket.Number(board, 1) != 0;
+        confirmPage_->LineLabels(board)->setVisible(shown);
+        winnings->setVisible(shown);
+        if (shown) MarkDrawnNumbers(ticket, draw, board, tier);
+    }
+}
+
+// Drawn numbers red and bold; on a board of five and the bonus the bonus
+// number bold, elsewhere the numbers not drawn grey.
+void TAddLineForm::MarkDrawnNumbers(const TLine& ticket, const lottery::THistoryLine& draw, int board, char tier) {
+    for (int position = 1; position <= TLine::kNumbersPerBoard; ++position) {
+        QLabel* number = confirmPage_->FacsimileNumbers(board, position);
+        if (lottery::BoardNumberDrawn(ticket, draw, board, position))
+            SetInk(number, QColor(Qt::red), true);
+        else if (tier != kFiveAndBonusTier)
+            SetInk(number, kGrey, false);
+        else if (lottery::BoardNumberIsBonus(ticket, draw, board, position))
+            SetInk(number, number->palette().color(QPalette::WindowText), true);
+    }
 }
 
 // A stored ticket whose date is damaged still shows its draw line.

@@ -2,6 +2,7 @@
 
 #include "AddLineDlg/BoardRules.h"
 #include "app/AppContext.h"
+#include "lottery/THistoryLine.h"
 #include "lottery/TLine.h"
 
 #include <QDialog>
@@ -22,7 +23,8 @@ class TicketPage;
 //
 // Add: construct and exec(). Edit: PrepareEdit(ticket), exec(). Display,
 // delete and winnings open straight on page 1: PrepareDisplay(ticket),
-// PrepareDelete(ticket) (Accepted = "Delete" pressed), PrepareWinnings(...).
+// PrepareDelete(ticket) (Accepted = "Delete" pressed), PrepareWinnings(ticket,
+// draw, draw number).
 class TAddLineForm : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +36,7 @@ public:
     void PrepareEdit(const lottery::TLine& ticket);
     void PrepareDisplay(const lottery::TLine& ticket);
     void PrepareDelete(const lottery::TLine& ticket);
+    void PrepareWinnings(const lottery::TLine& ticket, const lottery::THistoryLine& draw, int drawNumber);
 
     // The pieces those modes are made of.
     void FillFromTicket(const lottery::TLine& ticket);
@@ -41,6 +44,9 @@ public:
     void ChooseWeeks(int weeks);
     void ChooseDrawDays(int drawDays);
     void FillFacsimile();
+    // Each board's prize, its drawn numbers marked on the facsimile, and the
+    // warning when the ticket was not entered for the draw.
+    void ShowWinnings(const lottery::TLine& ticket, const lottery::THistoryLine& draw, int drawNumber);
 
     // What the caller reads back after Accepted.
     const Boards& EnteredBoards() const { return enteredBoards_; }
@@ -73,7 +79,10 @@ private:
     bool ValidateBoards();
     void Complain(const QString& message);
     void FillDateAndDrawLines();
-    void OpenOnConfirmPage(const lottery::TLine& ticket, const QString& caption, const QString& heading);
+    void MarkDrawnNumbers(const lottery::TLine& ticket, const lottery::THistoryLine& draw, int board, char tier);
+    void SetCaptions(const QString& caption, const QString& heading);
+    void OpenOnConfirmPage(const lottery::TLine& ticket);
+    void ShowOnlyOk();
     void ShowPage(int page);
 
     const app::AppContext& context_;

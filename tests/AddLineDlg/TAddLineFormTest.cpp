@@ -605,6 +605,84 @@ private slots:
         }
     }
 
+    void winningsModeShowsEachBoardsPrizeAndMarksTheDrawnNumbers() {
+        TLine::BoardArray boards{};
+        boards[0] = {7, 12, 19, 23, 40, 49};   // three balls
+        boards[1] = {1, 2, 3, 4, 5, 6};        // nothing
+        boards[2] = {11, 12, 13, 14, 15, 19};  // five and the bonus (15)
+        boards[3] = {11, 12, 13, 14, 19, 23};  // six
+        boards[4] = {11, 12, 13, 14, 19, 40};  // five
+        boards[5] = {11, 12, 13, 14, 40, 41};  // four
+        const TLine ticket = Ticket(boards, "Syndicate", 35466, 2, 0);
+        Wizard wizard;
+        wizard.form.PrepareWinnings(ticket, Draw({23, 11, 19, 12, 14, 13, 15}, 35469), 118);
+        wizard.form.show();
+
+        QCOMPARE(wizard.form.windowTitle(), QStringLiteral("Display of Lottery Ticket"));
+        QCOMPARE(wizard.Label("Label13")->text(), QStringLiteral("Draw: 118 Ticket Winnings"));
+        QVERIFY(!wizard.Label("Label14")->isVisible());
+        QVERIFY(!wizard.Label("InvalidTicket")->isVisible());
+        QVERIFY(!wizard.Button("Button3")->isVisible());
+        QVERIFY(!wizard.Button("Button4")->isVisible());
+        QCOMPARE(wizard.Button("Button5")->text(), QStringLiteral("OK"));
+        const QStringList prizes = {"3 Balls", "Nothing", "5 Balls and the Bonus", "JACKPOT! 6 Numbers", "5 Balls", "4 Balls"};
+        for (int board = 1; board <= 10; ++board) {
+            const QString letter(QChar(u'A' + board - 1));
+            const bool inUse = board <= prizes.size();
+            QCOMPARE(wizard.Label(QStringLiteral("Line") + letter)->isVisible(), inUse);
+            QCOMPARE(wizard.Label(QStringLiteral("Winnings") + letter)->isVisible(), inUse);
+            if (inUse) QCOMPARE(wizard.Label(QStringLiteral("Winnings") + letter)->text(), prizes[board - 1]);
+        }
+        QCOMPARE(Inks(wizard, 1), QStringList({"grey", "red bold", "red bold", "red bold", "grey", "grey"}));
+        QCOMPARE(Inks(wizard, 2), QStringList(6, QStringLiteral("grey")));
+        QCOMPARE(Inks(wizard, 3), QStringList({"red bold", "red bold", "red bold", "red bold", "black bold", "red bold"}));
+        QCOMPARE(Inks(wizard, 4), QStringList(6, QStringLiteral("red bold")));
+        QCOMPARE(Inks(wizard, 5), QStringList({"red bold", "red bold", "red bold", "red bold", "red bold", "grey"}));
+        QCOMPARE(wizard.FacsimileRow(3), QStringList({"11", "12", "13", "14", "15", "19"}));
+        ConfirmPageChecks(wizard, 6);
+        QTest::mouseClick(wizard.Button("Button5"), Qt::LeftButton);
+        QCOMPARE(wizard.form.result(), int(QDialog::Rejected));
+    }
+
+    void winningsModeWarnsOfATicketNotEnteredForTheDraw() {
+        // Saturdays only from 8 Feb 1997 for two weeks; draw 119 is Wed 12 Feb.
+        TLine::BoardArray boards{};
+        boards[0] = {1, 2, 3, 4, 5, 6};
+        Wizard wizard;
+        wizard.form.PrepareWinnings(Ticket(boards, "", 35469, 2, 2), Draw({1, 2, 3, 10, 11, 12, 13}, 35473), 119);
+        wizard.form.show();
+        QVERIFY(wizard.Label("InvalidTicket")->isVisible());
+        QCOMPARE(wizard.Label("InvalidTicket")->text(),
+                 QStringLiteral("Warning: This ticket was not valid for the Draw Checked."));
+        QCOMPARE(wizard.Label("InvalidTicket")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(wizard.Label("WinningsA")->text(), QStringLiteral("3 Balls"));
+        QCOMPARE(wizard.Label("DateLabel")->text(), QStringLiteral("Sat 08 Feb 97 thru Sat 15 Feb 97"));
+        QCOMPARE(wizard.Label("DrawLabel")->text(), QStringLiteral("For 02 Saturday Draws"));
+    }
+
+private:
+    static lottery::THistoryLine Draw(const lottery::THistoryLine::Numbers& numbers, lottery::DayNumber date) {
+        lottery::THistoryLine draw;
+        draw.SetResult(numbers, date);
+        return draw;
+    }
+
+    // How each facsimile number of a board is inked: "red bold", "grey",
+    // "black bold" or "black".
+    static QStringList Inks(const Wizard& wizard, int board) {
+        QStringList inks;
+        for (int position = 1; position <= 6; ++position) {
+            const QLabel* number = wizard.form.Confirm()->FacsimileNumbers(board, position);
+            const QColor colour = number->palette().color(QPalette::WindowText);
+            QString ink = colour == QColor(Qt::red) ? QStringLiteral("red")
+                          : colour == QColor(Qt::black) ? QStringLiteral("black")
+                          : colour == QColor(128, 128, 128) ? QStringLiteral("grey") : colour.name();
+            if (number->font().bold()) ink += QStringLiteral(" bold");
+            inks << ink;
+        }
+        return inks;
+    }
+
 private:
     // Rows of boards beyond the ones in use are hidden, letters included.
     static void ConfirmPageChecks(const Wizard& wizard, int boardsInUse) {
