@@ -132,6 +132,9 @@ void ConfirmPage::BuildFacsimileRow(QWidget* panel1, int board, int top) {
     for (int position = 1; position <= kNumbers; ++position) {
         QLabel* number = PlainLabel(QStringLiteral("L%1").arg((board - 1) * kNumbers + position), QString(), panel1);
         number->setFont(courier);
+        // On the facsimile's window-coloured ground a label would otherwise
+        // draw in the text colour, not in the colour the winnings set.
+        number->setForegroundRole(QPalette::WindowText);
         number->setGeometry(72 + (position - 1) * 30, top, 26, 20);
         facsimileNumbers_[board - 1][position - 1] = number;
     }

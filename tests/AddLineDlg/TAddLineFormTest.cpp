@@ -640,6 +640,8 @@ private slots:
         QCOMPARE(Inks(wizard, 5), QStringList({"red bold", "red bold", "red bold", "red bold", "red bold", "grey"}));
         QCOMPARE(wizard.FacsimileRow(3), QStringList({"11", "12", "13", "14", "15", "19"}));
         ConfirmPageChecks(wizard, 6);
+        QVERIFY(DrawnInRed(wizard.Label("L2")));
+        QVERIFY(!DrawnInRed(wizard.Label("L1")));
         QTest::mouseClick(wizard.Button("Button5"), Qt::LeftButton);
         QCOMPARE(wizard.form.result(), int(QDialog::Rejected));
     }
@@ -665,6 +667,17 @@ private:
         lottery::THistoryLine draw;
         draw.SetResult(numbers, date);
         return draw;
+    }
+
+    // What the screen shows, not only what the palette says.
+    static bool DrawnInRed(QLabel* label) {
+        const QImage image = label->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.red() > 200 && pixel.green() < 90 && pixel.blue() < 90) return true;
+            }
+        return false;
     }
 
     // How each facsimile number of a board is inked: "red bold", "grey",
