@@ -9,6 +9,7 @@
 #include "app/DateText.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
+#include "datepicker/DateField.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/PrizeTier.h"
 
@@ -78,12 +79,21 @@ TAddLineForm::TAddLineForm(const app::AppContext& context, QWidget* parent)
     ShowPage(TicketPageIndex);
 }
 
-// The one place that decides what the date box's drop-down does.
+// The date box drops down the calendar, which starts at today (after a
+// beep) when the text is no date and gives its pick back as short-date text.
 QComboBox* TAddLineForm::CreateDateBox() {
-    auto* dateBox = new QComboBox(this);
-    dateBox->setEditable(true);
-    dateBox->setInsertPolicy(QComboBox::NoInsert);
-    return dateBox;
+    app::Platform& platform = context_.platform;
+    const app::DateText& dates = context_.dates;
+    datepicker::DateFieldServices services{
+        [&platform] { return platform.Today(); },
+        [&platform] { platform.Beep(); },
+        [&dates](const QString& text) -> std::optional<QDate> {
+            const auto day = dates.ParseShortDate(text);
+            return day ? std::optional<QDate>(app::DateText::ToQDate(*day)) : std::nullopt;
+        },
+        [&dates](const QDate& date) { return dates.ShortDateText(app::DateText::FromQDate(date)); },
+    };
+    return new datepicker::DateField(std::move(services), this);
 }
 
 void TAddLineForm::BuildButtons() {

@@ -6,6 +6,10 @@
 #include "FakePlatform.h"
 #include "app/DateText.h"
 #include "app/SettingsStore.h"
+#include "datepicker/DateField.h"
+#include "datepicker/TEPCalendar.h"
+#include "datepicker/TEPCalendarFm.h"
+#include "datepicker/TEPCalendarPopup.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -398,6 +402,34 @@ private slots:
         QVERIFY(wizard.platform.messages.isEmpty());
         QCOMPARE(wizard.form.CurrentPage(), 1);
         QCOMPARE(wizard.form.StartDateText(), date);
+    }
+
+    void theDateBoxDropsDownTheCalendarAndTakesThePick() {
+        Wizard wizard;
+        wizard.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard.form));
+        auto* dateBox = qobject_cast<datepicker::DateField*>(wizard.DateBox());
+        QVERIFY(dateBox);
+        wizard.TypeDate(QStringLiteral("05/02/1997"));
+        dateBox->showPopup();
+        datepicker::TEPCalendarFm* calendar = dateBox->Cal()->DropDown();
+        QVERIFY(calendar);
+        QCOMPARE(calendar->CalendarCd()->SelectedDate(), QDate(1997, 2, 5));
+        QCOMPARE(calendar->pos(), wizard.DateBox()->mapToGlobal(QPoint(0, wizard.DateBox()->height() - 1)));
+        QCOMPARE(wizard.platform.beeps, 0);
+        QTest::keyClick(calendar->CalendarCd(), Qt::Key_Right);
+        QTest::keyClick(calendar->CalendarCd(), Qt::Key_Right);
+        QTest::keyClick(calendar->CalendarCd(), Qt::Key_Right);
+        QTest::keyClick(calendar->CalendarCd(), Qt::Key_Return);
+        QCOMPARE(wizard.form.StartDateText(), QStringLiteral("08/02/1997"));
+        QCOMPARE(wizard.DateBox()->count(), 0);
+
+        // A text that is no date: a beep, and the calendar starts at today.
+        wizard.TypeDate(QStringLiteral("soon"));
+        dateBox->showPopup();
+        QCOMPARE(wizard.platform.beeps, 1);
+        QCOMPARE(dateBox->Cal()->DropDown()->CalendarCd()->SelectedDate(), wizard.platform.today);
+        QVERIFY(wizard.platform.messages.isEmpty());
     }
 
     void luckyDipFillsOneBoardWithSixSortedDifferentBalls() {
