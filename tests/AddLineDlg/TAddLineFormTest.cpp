@@ -254,6 +254,10 @@ private slots:
         wizard.Field(1, 6)->setFocus();
         QTest::keyClick(wizard.Field(1, 6), Qt::Key_Enter);
         QVERIFY(wizard.Field(2, 1)->hasFocus());
+        QTest::keyClick(wizard.Field(2, 1), Qt::Key_Backtab);  // the Lucky Dip buttons take no focus
+        QVERIFY(wizard.Field(1, 6)->hasFocus());
+        QTest::keyClick(wizard.Field(1, 6), Qt::Key_Tab);
+        QVERIFY(wizard.Field(2, 1)->hasFocus());
         QVERIFY(wizard.platform.messages.isEmpty());
 
         // An empty field: "Next >", which finds board A incomplete.
@@ -295,7 +299,8 @@ private slots:
         QCOMPARE(wizard.Messages(), QStringList({QStringLiteral("Error: ") + kNotADrawDate}));
         QCOMPARE(wizard.DateBox()->count(), 0);
         wizard.TypeDate(QStringLiteral("05/02/1997"));
-        wizard.form.Ticket()->Comment()->setFocus();
+        QTest::keyClick(wizard.DateBox()->lineEdit(), Qt::Key_Tab);
+        QVERIFY(wizard.form.Ticket()->Comment()->hasFocus());
         QTest::keyClick(wizard.form.Ticket()->Comment(), Qt::Key_Return);
         QCOMPARE(wizard.form.CurrentPage(), 1);
     }
