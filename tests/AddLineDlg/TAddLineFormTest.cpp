@@ -138,7 +138,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QSettings(QStringLiteral("Brenwick"), QStringLiteral("Tallimo")).clear(); }
 
-    void opensANewTicketWithTheDesignDefaults() {
+    void opensANewTicketWithItsDefaults() {
         Wizard wizard;  // today is Tue 8 Dec 2026
         QCOMPARE(wizard.form.windowTitle(), QStringLiteral("Add Lottery Ticket"));
         QCOMPARE(wizard.form.size(), QSize(591, 462));
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(wizard.form.CurrentPage(), 1);
     }
 
-    void boardMessagesComeInTheDesignedOrder_data() {
+    void boardMessagesComeBoardByBoardInCheckOrder_data() {
         QTest::addColumn<QList<QStringList>>("boards");
         QTest::addColumn<QString>("message");
         const QStringList empty;
@@ -334,7 +334,7 @@ private slots:
                                       << "Board I has not been completed. You can only complete this Board if all "
                                          "previous Boards have been completed";
     }
-    void boardMessagesComeInTheDesignedOrder() {
+    void boardMessagesComeBoardByBoardInCheckOrder() {
         QFETCH(QList<QStringList>, boards);
         QFETCH(QString, message);
         Wizard wizard;
