@@ -1,5 +1,6 @@
 #include "Master/ResultSheetPage.h"
 
+#include "AddLineDlg/TAddLineForm.h"
 #include "Master/CheckRowDelegate.h"
 #include "Master/HeaderedList.h"
 #include "Master/HistoryPage.h"
@@ -63,6 +64,7 @@ ResultSheetPage::ResultSheetPage(const app::AppContext& context, const lottery::
     button22_ = MakeButton(this, QStringLiteral("Button22"), QStringLiteral("Print..."), QRect(490, 162, 80, 26));
     connect(drawUp_, &QPushButton::clicked, this, [this] { MoveToDraw(+1); });
     connect(drawDown_, &QPushButton::clicked, this, [this] { MoveToDraw(-1); });
+    connect(button18_, &QPushButton::clicked, this, &ResultSheetPage::DisplayWinnings);
     BuildLabels();
 
     validOnly_ = new QCheckBox(QStringLiteral("Show only Tickets that were valid for this draw"), this);
@@ -137,6 +139,15 @@ void ResultSheetPage::ShowTicketDescription() {
 const lottery::TLine* ResultSheetPage::SelectedTicket() const {
     const int row = checkList_->SelectedRow();
     return row < 0 ? nullptr : rows_->At(row).ticket;
+}
+
+// "Display...": the selected board's ticket with each board's winnings.
+void ResultSheetPage::DisplayWinnings() {
+    const lottery::TLine* ticket = SelectedTicket();
+    if (!ticket || !draw_) return;
+    addlinedlg::TAddLineForm wizard(context_, this);
+    wizard.PrepareWinnings(*ticket, *draw_, lottery::DrawNumberOf(draw_->DrawDate()));
+    wizard.exec();
 }
 
 void ResultSheetPage::ApplyStoredValidOnly() {

@@ -54,6 +54,7 @@ private:
     void UpdateResultSheetLabels();
     void ShowTicketDescription();
     void ValidOnlyClick(bool checked);
+    void DisplayWinnings();
 
     const app::AppContext& context_;
     const lottery::LotteryState& lottery_;
