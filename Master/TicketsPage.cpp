@@ -3,7 +3,9 @@
 #include "Master/HeaderedList.h"
 #include "Master/PageWidgets.h"
 #include "Master/TicketRowDelegate.h"
+#include "AddLineDlg/TAddLineForm.h"
 #include "app/AnsiText.h"
+#include "app/ErrorReport.h"
 #include "app/DateText.h"
 
 #include <QLabel>
@@ -42,6 +44,68 @@ TicketsPage::TicketsPage(const app::AppContext& context, lottery::LotteryState& 
     button5_->setDefault(true);
     button3_ = MakeButton(this, QStringLiteral("Button3"), QStringLiteral("Cancel"), QRect(403, 402, 80, 26));
     button3_->setShortcut(Qt::Key_Escape);
+
+    connect(button6_, &QPushButton::clicked, this, &TicketsPage::Button6Click);
+    connect(button7_, &QPushButton::clicked, this, &TicketsPage::Button7Click);
+    connect(linesList_->List(), &QListView::doubleClicked, this, &TicketsPage::Button7Click);
+    connect(button9_, &QPushButton::clicked, this, [this] { Button9Click(button9_); });
+    connect(button21_, &QPushButton::clicked, this, [this] { Button9Click(button21_); });
+}
+
+void TicketsPage::Button6Click() {
+    addlinedlg::TAddLineForm wizard(context_, this);
+    if (wizard.exec() != QDialog::Accepted) return;
+    StoreWizardTicket(wizard, nullptr);
+    Refill(kLastRow);  // a new ticket's boards are the last rows
+}
+
+void TicketsPage::Button7Click() {
+    const lottery::TLine* ticket = SelectedTicket();
+    if (!ticket) return;
+    const int row = linesList_->SelectedRow();
+    addlinedlg::TAddLineForm wizard(context_, this);
+    wizard.PrepareEdit(*ticket);
+    if (wizard.exec() != QDialog::Accepted) return;
+    StoreWizardTicket(wizard, ticket);
+    Refill(row);
+}
+
+// "D&isplay..." shows the selected ticket; "&Delete..." shows it for a last
+// look, and deletes it when the user presses "Delete".
+void TicketsPage::Button9Click(const QPushButton* raisedBy) {
+    const lottery::TLine* ticket = SelectedTicket();
+    if (!ticket) return;
+    const int row = linesList_->SelectedRow();
+    addlinedlg::TAddLineForm wizard(context_, this);
+    if (raisedBy != button21_) {
+        wizard.PrepareDisplay(*ticket);
+        wizard.exec();
+        return;
+    }
+    wizard.PrepareDelete(*ticket);
+    if (wizard.exec() != QDialog::Accepted) return;
+    lottery_.DeleteTicket(*ticket);
+    Refill(row);
+}
+
+void TicketsPage::StoreWizardTicket(const addlinedlg::TAddLineForm& wizard, const lottery::TLine* replacing) {
+    app::RunReportingFailure(context_.platform, this, [&] {
+        const lottery::DayNumber start = context_.dates.ShortDateOrThrow(wizard.StartDateText());
+        const auto weeks = static_cast<int16_t>(wizard.EnteredWeeks());
+        const auto drawDays = static_cast<int16_t>(wizard.EnteredDrawDays());
+        const std::string description = app::ToAnsi(wizard.CommentText());
+        if (replacing)
+            lottery_.ReplaceTicket(*replacing, wizard.EnteredBoards(), description, start, weeks, drawDays);
+        else
+            lottery_.AddTicket(wizard.EnteredBoards(), description, start, weeks, drawDays);
+    });
+}
+
+void TicketsPage::Refill(int selectRow) {
+    FillTicketsList();
+    UpdateTicketsCount();
+    linesList_->SelectRow(selectRow == kLastRow ? rows_->rowCount() - 1 : selectRow);
+    ShowTicketDetails();
 }
 
 HeadedValue TicketsPage::AddDetail(const QString& heading, const QString& headingName, const QString& valueName,

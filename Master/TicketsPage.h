@@ -10,6 +10,10 @@
 class QLabel;
 class QPushButton;
 
+namespace addlinedlg {
+class TAddLineForm;
+}
+
 namespace master {
 
 class HeaderedList;
@@ -22,6 +26,11 @@ public:
     TicketsPage(const app::AppContext& context, lottery::LotteryState& lottery, QWidget* parent);
 
     void FillTicketsList();
+    // The ticket actions through the wizard; each refills the list after a
+    // change and selects the row the user was on.
+    void Button6Click();
+    void Button7Click();
+    void Button9Click(const QPushButton* raisedBy);
     void UpdateTicketsCount();
     void ShowTicketDetails();
 
@@ -39,6 +48,12 @@ public:
     QPushButton* Button3() const { return button3_; }
 
 private:
+    // The wizard's values, as the ticket list stores them.
+    void StoreWizardTicket(const addlinedlg::TAddLineForm& wizard, const lottery::TLine* replacing);
+    static constexpr int kLastRow = -1;
+    // Selects the given row afterwards, none when it is out of range.
+    void Refill(int selectRow);
+
     HeadedValue AddDetail(const QString& heading, const QString& headingName, const QString& valueName, int left,
                           int width);
 

@@ -164,7 +164,7 @@ private slots:
     }
 
     void haveYouWonListsTheWinnersFirstWithTheirCounts() {
-        const double start = 46360;  // Sat 5 Dec 2026, the latest draw
+        const double start = 46361;  // Sat 5 Dec 2026, the latest draw
         Fixture f(TicketFileBuilder()
                       .Add({{10, 11, 12, 13, 14, 15}, {1, 2, 3, 40, 41, 42}}, "three balls", start, 9, 0)
                       .Add({{20, 21, 22, 23, 24, 25}, {1, 2, 3, 4, 5, 6}, {30, 31, 32, 33, 34, 35}}, "", start, 9, 0)
@@ -196,8 +196,8 @@ private slots:
 
     void theDescriptionFollowsTheSelectedBoard() {
         Fixture f(TicketFileBuilder()
-                      .Add({{1, 2, 3, 4, 5, 6}}, "Fish & Chips", 46360, 9, 0)
-                      .Add({{7, 8, 9, 10, 11, 12}}, "", 46360, 9, 0)
+                      .Add({{1, 2, 3, 4, 5, 6}}, "Fish & Chips", 46361, 9, 0)
+                      .Add({{7, 8, 9, 10, 11, 12}}, "", 46361, 9, 0)
                       .Bytes());
         f.HaveYouWon({"1", "2", "3", "4", "5", "6", "7"});
         QCOMPARE(f.Text("CheckL5"), QStringLiteral("Fish & Chips"));
@@ -236,7 +236,7 @@ private slots:
     }
 
     void resultsAndTheValidOnlyChoiceSurviveARestart() {
-        Fixture f(TicketFileBuilder().Add({{1, 2, 3, 4, 5, 6}}, "", 46360, 9, 1).Bytes());
+        Fixture f(TicketFileBuilder().Add({{1, 2, 3, 4, 5, 6}}, "", 46361, 9, 1).Bytes());
         f.HaveYouWon({"1", "2", "3", "4", "5", "6", "7"});
         QCOMPARE(f.Keys(*f.form->ResultSheet()->CheckList()), QStringList());  // Wednesdays only
         QTest::mouseClick(f.form->ResultSheet()->ValidOnly(), Qt::LeftButton);
