@@ -47,17 +47,33 @@ PageGeometry PainterSurface::Geometry() const {
 }
 
 bool PainterSurface::BeginDocument(const QString& title) {
+    if (painter_.isActive()) {
+        // A document kept open from the previous job.
+        device_->newPage();
+        jobOpen_ = true;
+        return true;
+    }
     device_ = OpenDevice(title);
-    if (device_ && painter_.begin(device_)) return true;
-    device_ = nullptr;
-    CloseDevice();
-    return false;
+    jobOpen_ = device_ && painter_.begin(device_);
+    if (!jobOpen_) CloseDocument();
+    return jobOpen_;
 }
 
 void PainterSurface::NewSheet() { device_->newPage(); }
 
 void PainterSurface::EndDocument() {
+    jobOpen_ = false;
+    if (!keepOpen_) CloseDocument();
+}
+
+void PainterSurface::KeepDocumentOpen(bool keep) {
+    keepOpen_ = keep;
+    if (!keep && !jobOpen_) CloseDocument();
+}
+
+void PainterSurface::CloseDocument() {
     if (painter_.isActive()) painter_.end();
+    jobOpen_ = false;
     device_ = nullptr;
     CloseDevice();
 }

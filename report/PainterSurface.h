@@ -20,7 +20,7 @@ public:
 
     PageGeometry Geometry() const override;
     bool BeginDocument(const QString& title) override;
-    bool DocumentOpen() const override { return painter_.isActive(); }
+    bool DocumentOpen() const override { return jobOpen_; }
     void NewSheet() override;
     void EndDocument() override;
     void AbortDocument() override { EndDocument(); }
@@ -32,6 +32,11 @@ public:
     void FillRect(const QRect& rect, QColor colour) override;
     void DrawLine(QPoint from, QPoint to, int penWidth) override;
 
+    // While kept open, the end of a job leaves the document open and the
+    // next job continues it on a new sheet, so that several jobs make one
+    // document. Turning it off ends a document left open.
+    void KeepDocumentOpen(bool keep);
+
 protected:
     virtual QPageLayout Layout() const = 0;
     virtual int Resolution() const = 0;
@@ -39,10 +44,15 @@ protected:
     // it cannot be had.
     virtual QPagedPaintDevice* OpenDevice(const QString& title) = 0;
     virtual void CloseDevice() {}
+    // Ends the document whether or not it is kept open; a device that is
+    // destroyed with its surface must be closed before it goes.
+    void CloseDocument();
 
 private:
     QPagedPaintDevice* device_ = nullptr;
     QPainter painter_;
+    bool keepOpen_ = false;
+    bool jobOpen_ = false;
 };
 
 }  // namespace report

@@ -11,7 +11,7 @@ PdfSurface::PdfSurface(const QString& fileName, const QPageSize& paper)
               QMarginsF(kUnprintableStrip, kUnprintableStrip, kUnprintableStrip, kUnprintableStrip),
               QPageLayout::Inch) {}
 
-PdfSurface::~PdfSurface() = default;
+PdfSurface::~PdfSurface() { CloseDocument(); }
 
 QPageSize PdfSurface::LocalePaperSize() {
     const bool inches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;

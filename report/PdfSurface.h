@@ -13,7 +13,8 @@ namespace report {
 // Prints to a PDF file as a laser printer would print on paper: the same
 // resolution, a quarter-inch unprintable strip on every side, so a report
 // sits on the PDF page where it sits on the sheet. Every job writes the
-// file anew.
+// file anew, unless the document is kept open: then the jobs follow one
+// another in one file until it is no longer kept open.
 class PdfSurface : public PainterSurface {
 public:
     static constexpr int kResolution = 600;

@@ -70,6 +70,46 @@ TEST(PdfSurface, PrintsTheSampleReportOnTwoPages) {
     EXPECT_TRUE(content.contains("/Count 2"));
 }
 
+int PdfPageCount(const QString& fileName) {
+    QFile pdf(fileName);
+    if (!pdf.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray content = pdf.readAll();
+    const qsizetype count = content.lastIndexOf("/Count ");
+    return count < 0 ? 0 : content.mid(count + 7, 6).split('\n').first().trimmed().toInt();
+}
+
+TEST(PdfSurface, AKeptDocumentCollectsSeveralJobsInOneFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fileName = dir.filePath(QStringLiteral("jobs.pdf"));
+    auto surface = std::make_unique<PdfSurface>(fileName, QPageSize(QPageSize::Letter));
+    PdfSurface& pdf = *surface;
+    TReportEngine engine(std::move(surface));
+    SampleReport sample(engine, 60);
+    std::vector<int> pageNumbers;
+    engine.OnNewPage = [&pageNumbers](TReportEngine& report) { pageNumbers.push_back(report.CurrentPage()); };
+
+    pdf.KeepDocumentOpen(true);
+    engine.PrintReport();
+    EXPECT_FALSE(pdf.DocumentOpen());  // the job has ended, the file has not
+    engine.PrintReport();
+    pdf.KeepDocumentOpen(false);
+
+    EXPECT_EQ(pageNumbers, (std::vector<int>{1, 2, 1, 2}));
+    EXPECT_EQ(PdfPageCount(fileName), 4);
+}
+
+TEST(PdfSurface, WithoutKeepingEveryJobWritesTheFileAnew) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fileName = dir.filePath(QStringLiteral("anew.pdf"));
+    TReportEngine engine(std::make_unique<PdfSurface>(fileName, QPageSize(QPageSize::Letter)));
+    SampleReport sample(engine, 60);
+    engine.PrintReport();
+    engine.PrintReport();
+    EXPECT_EQ(PdfPageCount(fileName), 2);
+}
+
 TEST(PrinterSurface, WithoutPrintersTheJobShowsTheMessage) {
     TReportEngine engine(std::make_unique<PrinterSurface>([] { return false; }));
     QString shown;
