@@ -6,6 +6,7 @@
 #include "AddLineDlg/NumberField.h"
 #include "AddLineDlg/TicketPage.h"
 #include "app/AnsiText.h"
+#include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
@@ -82,18 +83,7 @@ TAddLineForm::TAddLineForm(const app::AppContext& context, QWidget* parent)
 // The date box drops down the calendar, which starts at today (after a
 // beep) when the text is no date and gives its pick back as short-date text.
 QComboBox* TAddLineForm::CreateDateBox() {
-    app::Platform& platform = context_.platform;
-    const app::DateText& dates = context_.dates;
-    datepicker::DateFieldServices services{
-        [&platform] { return platform.Today(); },
-        [&platform] { platform.Beep(); },
-        [&dates](const QString& text) -> std::optional<QDate> {
-            const auto day = dates.ParseShortDate(text);
-            return day ? std::optional<QDate>(app::DateText::ToQDate(*day)) : std::nullopt;
-        },
-        [&dates](const QDate& date) { return dates.ShortDateText(app::DateText::FromQDate(date)); },
-    };
-    return new datepicker::DateField(std::move(services), this);
+    return new datepicker::DateField(app::DateFieldServicesFor(context_.platform, context_.dates), this);
 }
 
 void TAddLineForm::BuildButtons() {
