@@ -1,0 +1,221 @@
+#include "PrintTickets/TPrintDlg.h"
+
+#include "app/DateFieldWiring.h"
+#include "app/DateText.h"
+#include "app/ErrorReport.h"
+#include "app/Platform.h"
+#include "datepicker/DateField.h"
+#include "datepicker/TEPCalendarPopup.h"
+#include "lottery/DrawCalendar.h"
+#include "report/PdfSurface.h"
+#include "report/PrinterSurface.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace printtickets {
+namespace {
+
+constexpr quint16 kFirstYear = 1994;
+constexpr int kMaxCopies = 99;
+
+const QString kFirstNotADate =
+    QStringLiteral("The First Draw Date is not a valid date. Please re-specify before continuing");
+const QString kLastNotADate =
+    QStringLiteral("The Last Draw Date is not a valid date. Please re-specify before continuing");
+const QString kFirstNotADrawDate =
+    QStringLiteral("The First Draw Date is not a valid Lottery Draw date. Please re-specify before continuing");
+const QString kLastNotADrawDate =
+    QStringLiteral("The Last Draw Date is not a valid Lottery Draw date. Please re-specify before continuing");
+const QString kLastBeforeFirst =
+    QStringLiteral("The Last Draw Date cannot be before the First Draw Date. Please re-specify before continuing");
+
+std::unique_ptr<report::ReportSurface> SystemPrinter(app::Platform& platform) {
+    return std::make_unique<report::PrinterSurface>([&platform] { return !platform.PrinterNames().isEmpty(); });
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState& lottery, QWidget* parent,
+                     std::unique_ptr<report::ReportSurface> printer)
+    : QDialog(parent),
+      context_(context),
+      report_(context, lottery),
+      reportEngine1_(printer ? std::move(printer) : SystemPrinter(context.platform)) {
+    setObjectName(QStringLiteral("PrintDlg"));
+    setFixedSize(303, 204);
+    BuildDateBoxes();
+    BuildButtons();
+    setTabOrder(sDateBox_, eDateBox_);
+    setTabOrder(eDateBox_, button1_);
+    setTabOrder(button1_, saveAsPdf_);
+    setTabOrder(saveAsPdf_, button2_);
+    setTabOrder(button2_, spinEdit1_);
+    ConfigureEngine(reportEngine1_);
+    report_.Attach(reportEngine1_);
+
+    // FormCreate: the range starts as the next draw alone.
+    const lottery::DayNumber today = app::DateText::FromQDate(context_.platform.Today());
+    sDateBox_->SetText(context_.dates.ShortDateText(lottery::NextDrawDate(today)));
+    eDateBox_->SetText(sDateBox_->Text());
+    move(365, 316);
+}
+
+void TPrintDlg::BuildDateBoxes() {
+    groupBox1_ = new QGroupBox(this);
+    groupBox1_->setObjectName(QStringLiteral("GroupBox1"));
+    groupBox1_->setGeometry(8, 8, 289, 90);
+    sDateBox_ = CreateDateBox(QStringLiteral("&First Draw:"), 21);
+    sDateBox_->setObjectName(QStringLiteral("SDateBox"));
+    eDateBox_ = CreateDateBox(QStringLiteral("&Last Draw:"), 55);
+    eDateBox_->setObjectName(QStringLiteral("EDateBox"));
+
+    auto* groupBox2 = new QGroupBox(QStringLiteral("Options"), this);
+    groupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    groupBox2->setGeometry(8, 104, 289, 57);
+    spinEdit1_ = new QSpinBox(groupBox2);
+    spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
+    spinEdit1_->setGeometry(131, 17, 73, 24);
+    spinEdit1_->setRange(1, kMaxCopies);
+    spinEdit1_->setValue(1);
+    spinEdit1_->findChild<QLineEdit*>()->setMaxLength(2);
+    auto* label3 = new QLabel(QStringLiteral("&Copies:"), groupBox2);
+    label3->setGeometry(24, 21, 105, 16);
+    label3->setBuddy(spinEdit1_);
+}
+
+// A label and a date field in the range's group box; the field's label
+// top lies four pixels below the field's.
+datepicker::DateField* TPrintDlg::CreateDateBox(const QString& labelText, int top) {
+    auto* box = new datepicker::DateField(app::DateFieldServicesFor(context_.platform, context_.dates), groupBox1_);
+    box->setGeometry(131, top, 145, 24);
+    box->Cal()->SetFirstYear(kFirstYear);
+    auto* label = new QLabel(labelText, groupBox1_);
+    label->setGeometry(24, top + 4, 105, 16);
+    label->setBuddy(box);
+    return box;
+}
+
+// "Save as PDF..." stands beside "Print", where the design left room.
+void TPrintDlg::BuildButtons() {
+    saveAsPdf_ = MakeButton(this, QStringLiteral("SaveAsPdf"), QStringLiteral("Save as PDF..."), QRect(8, 168, 77, 30));
+    button1_ = MakeButton(this, QStringLiteral("Button1"), QStringLiteral("Print"), QRect(89, 168, 100, 30));
+    button1_->setDefault(true);
+    button2_ = MakeButton(this, QStringLiteral("Button2"), QStringLiteral("Cancel"), QRect(197, 168, 100, 30));
+    connect(button1_, &QPushButton::clicked, this, &TPrintDlg::Button1Click);
+    connect(saveAsPdf_, &QPushButton::clicked, this, &TPrintDlg::SaveAsPdfClick);
+    connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPrintDlg::ConfigureEngine(report::TReportEngine& engine) {
+    engine.StatusFormat = QStringLiteral("Printing page %p");
+    engine.SetUnitsFactor(1.0);
+    engine.Title = QStringLiteral("Tallimo");
+    engine.SetOrientation(report::poPortrait);
+    engine.ScaleX = 100;
+    engine.ScaleY = 100;
+    engine.ShowError = [this](const QString& message) { context_.platform.ShowError(this, message); };
+}
+
+void TPrintDlg::PrepareChecklist(const std::vector<lottery::TicketRow>& rows) { report_.SetChecklist(rows); }
+
+void TPrintDlg::PrepareResultSheet(std::vector<lottery::CheckRow> rows, const lottery::THistoryLine& draw) {
+    report_.SetResultSheet(std::move(rows), draw);
+    const QString date = context_.dates.ShortDateText(lottery::WholeDayOf(draw.DrawDate()).value_or(0));
+    for (datepicker::DateField* box : {sDateBox_, eDateBox_}) {
+        box->SetText(date);
+        box->setEnabled(false);
+    }
+}
+
+// FormShow: the captions name the report.
+void TPrintDlg::showEvent(QShowEvent* event) {
+    if (ChecklistMode()) {
+        setWindowTitle(QStringLiteral("Print Draw Checklist"));
+        groupBox1_->setTitle(QStringLiteral("Checklists to be Printed"));
+    } else {
+        setWindowTitle(QStringLiteral("Print Draw Result Sheet"));
+        groupBox1_->setTitle(QStringLiteral("Result Sheets to be Printed"));
+    }
+    QDialog::showEvent(event);
+}
+
+void TPrintDlg::Button1Click() {
+    const std::optional<DrawRange> range = CheckedRange();
+    if (!range) return;
+    reportEngine1_.SetCopies(CopiesWanted());
+    PrintRange(reportEngine1_, *range);
+    accept();
+}
+
+// After the same checks as "Print", every draw of the range goes into the
+// one file, each draw's pages numbered from 1 as in its own job.
+void TPrintDlg::SaveAsPdfClick() {
+    const std::optional<DrawRange> range = CheckedRange();
+    if (!range) return;
+    const QString fileName = context_.platform.SaveFileName(this, QStringLiteral("Save as PDF"),
+                                                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (fileName.isEmpty()) return;
+    SaveRangeAsPdf(fileName, *range);
+    accept();
+}
+
+void TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
+    auto surface = std::make_unique<report::PdfSurface>(fileName);
+    report::PdfSurface& pdf = *surface;
+    report::TReportEngine engine(std::move(surface));
+    ConfigureEngine(engine);
+    report_.Attach(engine);
+    pdf.KeepDocumentOpen(true);
+    PrintRange(engine, range);
+    pdf.KeepDocumentOpen(false);
+    report_.Attach(reportEngine1_);
+}
+
+// A failure ends the range there; the user sees it in an error message.
+void TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range) {
+    app::RunReportingFailure(context_.platform, this, [&] {
+        for (int drawNumber = range.first; drawNumber <= range.second; ++drawNumber)
+            report_.PrintDraw(engine, drawNumber);
+    });
+}
+
+std::optional<TPrintDlg::DrawRange> TPrintDlg::CheckedRange() {
+    const auto first = context_.dates.ParseShortDate(sDateBox_->Text());
+    if (!first) return Complain(kFirstNotADate);
+    const auto last = context_.dates.ParseShortDate(eDateBox_->Text());
+    if (!last) return Complain(kLastNotADate);
+    const int firstDraw = lottery::DrawNumberOf(*first);
+    if (firstDraw < 1) return Complain(kFirstNotADrawDate);
+    const int lastDraw = lottery::DrawNumberOf(*last);
+    if (lastDraw < 1) return Complain(kLastNotADrawDate);
+    if (*last < *first) return Complain(kLastBeforeFirst);
+    return DrawRange{firstDraw, lastDraw};
+}
+
+// Whichever date is at fault, the user starts again from the first one.
+std::nullopt_t TPrintDlg::Complain(const QString& message) {
+    context_.platform.Beep();
+    context_.platform.ShowError(this, message);
+    sDateBox_->setFocus();
+    return std::nullopt;
+}
+
+// The text as typed, even out of range; a text that is no number means 1.
+int TPrintDlg::CopiesWanted() const {
+    bool isNumber = false;
+    const int copies = spinEdit1_->text().toInt(&isNumber);
+    return isNumber ? copies : 1;
+}
+
+}  // namespace printtickets
