@@ -9,6 +9,7 @@
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
 #include "Master/TicketsPage.h"
+#include "PrintTickets/TPrintDlg.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/LocaleFormats.h"
@@ -113,7 +114,7 @@ void TMasterForm::ConnectPages() {
     connect(mainPage_->BitBtn1(), &QPushButton::clicked, this, &TMasterForm::BitBtn1Click);
     connect(ticketsPage_->Button5(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
     connect(ticketsPage_->Button3(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
-    connect(ticketsPage_->Button19(), &QPushButton::clicked, this, &TMasterForm::Button19Click);
+    connect(ticketsPage_->Button19(), &QPushButton::clicked, this, [this] { Button19Click(ticketsPage_->Button19()); });
     ConnectHistoryPages();
 }
 
@@ -132,7 +133,8 @@ void TMasterForm::ConnectHistoryPages() {
     connect(editResultPage_->Button12(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
     connect(resultSheetPage_, &ResultSheetPage::ShowRequested, this, [this] { ShowPage(ResultSheetPageIndex); });
     connect(resultSheetPage_->Button17(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
-    connect(resultSheetPage_->Button22(), &QPushButton::clicked, this, &TMasterForm::Button19Click);
+    connect(resultSheetPage_->Button22(), &QPushButton::clicked, this,
+            [this] { Button19Click(resultSheetPage_->Button22()); });
 }
 
 // "Have you Won?": the latest draw of the history, on to the result sheet.
@@ -211,8 +213,22 @@ void TMasterForm::Button3Click() {
     ShowPage(MainPageIndex);
 }
 
-void TMasterForm::Button19Click() {
-    if (ticketsPage_->Rows().rowCount() == 0) platform_.Beep();
+// "&Print..." prints checklists; "Print..." on the result sheet prints the
+// sheet of the selected draw.
+void TMasterForm::Button19Click(const QPushButton* raisedBy) {
+    if (ticketsPage_->Rows().rowCount() == 0) {
+        platform_.Beep();
+        return;
+    }
+    printtickets::TPrintDlg dialog(context_, lottery_, this);
+    if (raisedBy->objectName() == QLatin1String("Button22")) {
+        const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+        if (!draw) return;
+        dialog.PrepareResultSheet(resultSheetPage_->Rows().Rows(), *draw);
+    } else {
+        dialog.PrepareChecklist(ticketsPage_->Rows().Rows());
+    }
+    dialog.exec();
 }
 
 void TMasterForm::ShowPage(int index) {

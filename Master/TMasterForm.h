@@ -71,7 +71,7 @@ private:
     void Button10Click();
     void Button5Click();
     void Button3Click();
-    void Button19Click();
+    void Button19Click(const QPushButton* raisedBy);
     QStringList SaveDataFiles();
     bool CloseAfterFailedSave(const QStringList& failures);
 
