@@ -66,7 +66,7 @@ void LotteryState::LoadHistory() {
     const std::string bytes = ReadWholeFile(historyFilePath_, opened);
     ByteReader reader(bytes);
     reader.ReadUInt16();  // the format word is not checked
-    drawHistory_ = THistoryList::ReadFrom(reader);
+    drawHistory_.ReadFrom(reader);
     FillMissingDraws();
 }
 
@@ -78,7 +78,7 @@ void LotteryState::SaveHistory() const {
 }
 
 void LotteryState::ClearHistory() {
-    drawHistory_ = THistoryList();
+    drawHistory_.Clear();
 }
 
 void LotteryState::FillMissingDraws() {

@@ -55,8 +55,8 @@ public:
     void LoadHistory();
     void SaveHistory() const;
     void ClearHistory();
-    // At close, after the last save.
-    void FreeHistory() { ClearHistory(); }
+    // At close, after the last save: gives back the history's memory too.
+    void FreeHistory() { drawHistory_ = THistoryList(); }
     void FillMissingDraws();
     // Throws LotteryError when the history is full.
     THistoryLine& AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate);

@@ -27,13 +27,7 @@ std::optional<int> WholeNumberOf(std::string_view text) {
 
 }  // namespace
 
-THistoryLine THistoryLine::ReadFrom(ByteReader& reader) {
-    THistoryLine line;
-    for (int16_t& ball : line.balls_) ball = reader.ReadInt16();
-    line.bonusBall_ = reader.ReadInt16();
-    line.drawDate_ = reader.ReadDouble();
-    return line;
-}
+static_assert(sizeof(THistoryLine::Balls) == 12, "the balls are read as one block");
 
 void THistoryLine::WriteTo(ByteWriter& writer) const {
     for (int16_t ball : balls_) writer.WriteInt16(ball);

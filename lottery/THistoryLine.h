@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace lottery {
@@ -22,9 +23,20 @@ public:
     using Numbers = std::array<int16_t, kNumberCount>;
 
     THistoryLine() = default;
+    // A draw not yet recorded: all seven numbers 0.
+    static THistoryLine Unrecorded(DayNumber drawDate) {
+        THistoryLine line;
+        line.drawDate_ = drawDate;
+        return line;
+    }
+    // One 22-byte record, fields in file order. Loading a large history
+    // spends its time here, so it stays inline.
+    void ReadRecord(const char* record) {
+        std::memcpy(balls_.data(), record, sizeof balls_);
+        std::memcpy(&bonusBall_, record + sizeof balls_, sizeof bonusBall_);
+        std::memcpy(&drawDate_, record + sizeof balls_ + sizeof bonusBall_, sizeof drawDate_);
+    }
 
-    // One 22-byte record at the reader's position, fields in file order.
-    static THistoryLine ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
     // Stores the numbers and the date, then puts the balls in order.

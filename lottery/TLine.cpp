@@ -4,10 +4,12 @@
 
 namespace lottery {
 
+static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersPerBoard * sizeof(int16_t),
+              "the boards are read as one block of numbers");
+
 TLine TLine::ReadFrom(ByteReader& reader) {
     TLine line;
-    for (Board& board : line.boards_)
-        for (int16_t& number : board) number = reader.ReadInt16();
+    reader.ReadInt16s(line.boards_.front().data(), kBoardCount * kNumbersPerBoard);
     line.description_ = reader.ReadCountedText();
     line.startDate_ = reader.ReadDouble();
     line.weeks_ = reader.ReadInt16();
