@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -98,6 +99,25 @@ void LoadTickets(benchmark::State& state) {
     if (lottery.CountTickets().boards != LargeDataFiles::kBoards) state.SkipWithError("not every board loaded");
 }
 
+// Loading into a state that holds no tickets yet, as at start-up: every
+// ticket is made anew. The state is made and dropped outside the timing.
+template <void (LotteryState::*Load)()>
+void LoadIntoNewState(benchmark::State& state, const fs::path& ticketFile, const fs::path& historyFile) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto lottery = std::make_unique<LotteryState>(StateOver(ticketFile, historyFile));
+        state.ResumeTiming();
+        ((*lottery).*Load)();
+        state.PauseTiming();
+        lottery.reset();
+        state.ResumeTiming();
+    }
+}
+
+void LoadTicketsAtStartUp(benchmark::State& state) {
+    LoadIntoNewState<&LotteryState::LoadTickets>(state, BenchData::Instance().Files().TicketFile(), {});
+}
+
 void RawWriteTickets(benchmark::State& state) {
     WriteRawBenchmark(state, BenchData::Instance().Files().TicketFile(), "raw.TKT");
 }
@@ -118,6 +138,10 @@ void LoadHistory(benchmark::State& state) {
     LotteryState lottery = StateOver({}, BenchData::Instance().Files().FullHistoryFile());
     for (auto _ : state) lottery.LoadHistory();
     if (lottery.DrawHistory().Count() != LargeDataFiles::kHistoryEntries) state.SkipWithError("not full");
+}
+
+void LoadHistoryAtStartUp(benchmark::State& state) {
+    LoadIntoNewState<&LotteryState::LoadHistory>(state, {}, BenchData::Instance().Files().FullHistoryFile());
 }
 
 void RawReadFillingHistory(benchmark::State& state) {
@@ -180,10 +204,12 @@ void FillCheckRows(benchmark::State& state) {
 
 BENCHMARK(RawReadTickets)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadTickets)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadTicketsAtStartUp)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawWriteTickets)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveTickets)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawReadHistory)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadHistoryAtStartUp)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawReadFillingHistory)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadHistoryFilling)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawWriteHistory)->Unit(benchmark::kMillisecond);
@@ -198,8 +224,10 @@ int main(int argc, char** argv) {
     constexpr double kLimit = 3;
     bench::RatioReporter reporter({
         {"LoadTickets", "RawReadTickets", kLimit},
+        {"LoadTicketsAtStartUp", "RawReadTickets", kLimit},
         {"SaveTickets", "RawWriteTickets", kLimit},
         {"LoadHistory", "RawReadHistory", kLimit},
+        {"LoadHistoryAtStartUp", "RawReadHistory", kLimit},
         {"LoadHistoryFilling", "RawReadFillingHistory", kLimit},
         {"SaveHistory", "RawWriteHistory", kLimit},
         {"FillCheckRows", "StdSortOfRandomKeys", kLimit},

@@ -15,12 +15,12 @@ bool ByteReader::GiveUp() {
     return false;
 }
 
-std::string ByteReader::ReadCountedText() {
+std::string_view ByteReader::ReadCountedText() {
     const uint16_t length = ReadUInt16();
     const char* where = nullptr;
     if (length == 0 || !Take(length, where)) return {};
     const std::string_view block(where, length);
-    return std::string(block.substr(0, block.find('\0')));
+    return block.substr(0, block.find('\0'));
 }
 
 void ByteWriter::WriteCountedText(std::string_view text) {

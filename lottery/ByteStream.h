@@ -24,7 +24,8 @@ public:
         if (Take(count * sizeof *values, where)) std::memcpy(values, where, count * sizeof *values);
         else std::memset(values, 0, count * sizeof *values);
     }
-    std::string ReadCountedText();
+    // The text of a counted-text block: its bytes before the first NUL.
+    std::string_view ReadCountedText();
     // The next size bytes as they are, or an empty view when fewer remain.
     std::string_view ReadBlock(std::size_t size) {
         const char* where = nullptr;

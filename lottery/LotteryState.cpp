@@ -16,7 +16,7 @@ void LotteryState::LoadTickets() {
     const std::string bytes = ReadWholeFile(ticketFilePath_, opened);
     ByteReader reader(bytes);
     reader.ReadUInt16();  // the format word is not checked
-    ticketList_ = TLineList::ReadFrom(reader);
+    ticketList_.ReadFrom(reader);
 }
 
 void LotteryState::SaveTickets() const {

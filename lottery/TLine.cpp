@@ -7,14 +7,12 @@ namespace lottery {
 static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersPerBoard * sizeof(int16_t),
               "the boards are read as one block of numbers");
 
-TLine TLine::ReadFrom(ByteReader& reader) {
-    TLine line;
-    reader.ReadInt16s(line.boards_.front().data(), kBoardCount * kNumbersPerBoard);
-    line.description_ = reader.ReadCountedText();
-    line.startDate_ = reader.ReadDouble();
-    line.weeks_ = reader.ReadInt16();
-    line.drawDays_ = reader.ReadInt16();
-    return line;
+void TLine::ReadFrom(ByteReader& reader) {
+    reader.ReadInt16s(boards_.front().data(), kBoardCount * kNumbersPerBoard);
+    description_.assign(reader.ReadCountedText());
+    startDate_ = reader.ReadDouble();
+    weeks_ = reader.ReadInt16();
+    drawDays_ = reader.ReadInt16();
 }
 
 void TLine::WriteTo(ByteWriter& writer) const {

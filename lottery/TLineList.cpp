@@ -13,17 +13,17 @@ constexpr std::size_t kSmallestRecord = 120 + 2 + 8 + 2 + 2;
 
 }  // namespace
 
-TLineList TLineList::ReadFrom(ByteReader& reader) {
-    TLineList list;
-    const int count = reader.ReadInt16();
-    if (count <= 0) return list;
-    list.lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
+void TLineList::ReadFrom(ByteReader& reader) {
+    const int count = std::max<int>(reader.ReadInt16(), 0);
+    lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
+    std::size_t loaded = 0;
     for (int i = 0; i < count; ++i) {
-        TLine line = TLine::ReadFrom(reader);
+        if (loaded == lines_.size()) lines_.push_back(std::make_unique<TLine>());
+        lines_[loaded]->ReadFrom(reader);
         if (reader.Exhausted()) break;
-        list.lines_.push_back(std::make_unique<TLine>(std::move(line)));
+        ++loaded;
     }
-    return list;
+    lines_.resize(loaded);
 }
 
 void TLineList::WriteTo(ByteWriter& writer) const {
