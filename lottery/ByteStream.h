@@ -64,6 +64,7 @@ public:
     void WriteUInt16(uint16_t value) { Write(value); }
     void WriteInt16(int16_t value) { Write(value); }
     void WriteDouble(double value) { Write(value); }
+    void WriteBytes(std::string_view bytes) { bytes_.append(bytes); }
     // A 16-bit length counting the bytes and their terminating NUL, then the
     // bytes and the NUL. The text must be shorter than 65535 bytes.
     void WriteCountedText(std::string_view text);

@@ -22,7 +22,7 @@ int TierIndex(char tierCode) {
 }
 
 bool BoardNumberDrawn(const TLine& ticket, const THistoryLine& draw, int board, int position) {
-    const auto& balls = draw.BallArray();
+    const THistoryLine::Balls balls = draw.BallArray();
     return std::find(balls.begin(), balls.end(), ticket.Number(board, position)) != balls.end();
 }
 

@@ -4,6 +4,7 @@
 #include "lottery/LotteryError.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace lottery {
@@ -27,15 +28,16 @@ void THistoryList::ReadFrom(ByteReader& reader) {
     if (count <= 0) return;
     const std::size_t whole = std::min<std::size_t>(count, reader.Remaining() / THistoryLine::kRecordSize);
     const std::string_view records = reader.ReadBlock(whole * THistoryLine::kRecordSize);
+    if (whole == 0) return;
     SetAsideRoom();
     lines_.resize(whole);
-    for (std::size_t index = 0; index < whole; ++index)
-        lines_[index].ReadRecord(records.data() + index * THistoryLine::kRecordSize);
+    std::memcpy(lines_.data(), records.data(), records.size());
 }
 
 void THistoryList::WriteTo(ByteWriter& writer) const {
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
-    for (const THistoryLine& line : lines_) line.WriteTo(writer);
+    if (!lines_.empty())
+        writer.WriteBytes({reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
 THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {

@@ -24,15 +24,12 @@ std::string HistoryFile(int count, const std::string& records) {
     return header.Bytes() + records;
 }
 
+// One record holding the numbers as given, in order.
 std::string Record(const THistoryLine::Numbers& numbers, double date) {
-    THistoryLine line;
-    line.SetResult(numbers, 0);
     ByteWriter writer;
-    line.WriteTo(writer);
-    std::string bytes = writer.Bytes();
-    ByteWriter dateBytes;
-    dateBytes.WriteDouble(date);
-    return bytes.replace(14, 8, dateBytes.Bytes());
+    for (int16_t number : numbers) writer.WriteInt16(number);
+    writer.WriteDouble(date);
+    return writer.Bytes();
 }
 
 class HistoryFileTest : public DataFileTest {
