@@ -16,7 +16,7 @@ public:
     struct Target {
         std::string measured;
         std::string baseline;
-        double limit;
+        double limit;  // 0: shown for information, no target
     };
 
     explicit RatioReporter(std::vector<Target> targets);

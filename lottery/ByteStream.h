@@ -65,6 +65,7 @@ public:
     void WriteInt16(int16_t value) { Write(value); }
     void WriteDouble(double value) { Write(value); }
     void WriteBytes(std::string_view bytes) { bytes_.append(bytes); }
+    void Reserve(std::size_t size) { bytes_.reserve(size); }
     // A 16-bit length counting the bytes and their terminating NUL, then the
     // bytes and the NUL. The text must be shorter than 65535 bytes.
     void WriteCountedText(std::string_view text);

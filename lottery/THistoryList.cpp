@@ -4,7 +4,6 @@
 #include "lottery/LotteryError.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace lottery {
@@ -22,19 +21,20 @@ void THistoryList::SetAsideRoom() {
     if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
 }
 
-void THistoryList::ReadFrom(ByteReader& reader) {
+void THistoryList::ReadFrom(std::istream& in) {
     lines_.clear();
-    const int count = reader.ReadInt16();
+    char countBytes[sizeof(int16_t)];
+    if (!in.read(countBytes, sizeof countBytes)) return;
+    const int count = ByteReader({countBytes, sizeof countBytes}).ReadInt16();
     if (count <= 0) return;
-    const std::size_t whole = std::min<std::size_t>(count, reader.Remaining() / THistoryLine::kRecordSize);
-    const std::string_view records = reader.ReadBlock(whole * THistoryLine::kRecordSize);
-    if (whole == 0) return;
     SetAsideRoom();
-    lines_.resize(whole);
-    std::memcpy(lines_.data(), records.data(), records.size());
+    lines_.resize(count);
+    in.read(reinterpret_cast<char*>(lines_.data()), static_cast<std::streamsize>(count * sizeof(THistoryLine)));
+    lines_.resize(static_cast<std::size_t>(in.gcount()) / sizeof(THistoryLine));
 }
 
 void THistoryList::WriteTo(ByteWriter& writer) const {
+    writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * sizeof(THistoryLine));
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
     if (!lines_.empty())
         writer.WriteBytes({reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});

@@ -3,6 +3,7 @@
 #include "lottery/ByteStream.h"
 #include "lottery/THistoryLine.h"
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,11 @@ public:
     // The file's entry count is a signed 16-bit number.
     static constexpr int kMaxEntries = 32767;
 
-    // Replaces the entries by the file's: the count, then the records; an
-    // incomplete last record is dropped. The room set aside is kept, so a
-    // reload writes over memory already in use.
-    void ReadFrom(ByteReader& reader);
+    // Replaces the entries by those at the stream's position: the count,
+    // then the records, read straight into the entries. An incomplete last
+    // record is dropped; a stream that fails gives no entries. The room set
+    // aside is kept, so a reload writes over memory already in use.
+    void ReadFrom(std::istream& in);
     void Clear() { lines_.clear(); }
     void WriteTo(ByteWriter& writer) const;
 

@@ -5,7 +5,7 @@
 namespace lottery {
 
 static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersPerBoard * sizeof(int16_t),
-              "the boards are read as one block of numbers");
+              "the boards are read and written as one block of numbers");
 
 void TLine::ReadFrom(ByteReader& reader) {
     reader.ReadInt16s(boards_.front().data(), kBoardCount * kNumbersPerBoard);
@@ -16,8 +16,7 @@ void TLine::ReadFrom(ByteReader& reader) {
 }
 
 void TLine::WriteTo(ByteWriter& writer) const {
-    for (const Board& board : boards_)
-        for (int16_t number : board) writer.WriteInt16(number);
+    writer.WriteBytes({reinterpret_cast<const char*>(boards_.data()), sizeof boards_});
     writer.WriteCountedText(description_);
     writer.WriteDouble(startDate_);
     writer.WriteInt16(weeks_);

@@ -10,6 +10,7 @@ namespace {
 // The smallest ticket record: no boards beyond the 120 bytes, an empty
 // counted text, the date, the weeks and the draw days.
 constexpr std::size_t kSmallestRecord = 120 + 2 + 8 + 2 + 2;
+constexpr std::size_t kTypicalRecord = kSmallestRecord + 32;
 
 }  // namespace
 
@@ -27,6 +28,9 @@ void TLineList::ReadFrom(ByteReader& reader) {
 }
 
 void TLineList::WriteTo(ByteWriter& writer) const {
+    // Walking the tickets once more to add up their sizes costs as much as
+    // the writing; room for a description of typical length is enough.
+    writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * kTypicalRecord);
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
     for (const auto& line : lines_) line->WriteTo(writer);
 }
