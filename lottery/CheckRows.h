@@ -4,6 +4,7 @@
 #include "lottery/THistoryLine.h"
 #include "lottery/TLineList.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ std::string CheckRowKey(char tierCode, int ticketNumber, int board);
 struct CheckRow {
     const TLine* ticket = nullptr;
     int ticketNumber = 0;  // 1-based position in the ticket list
-    int board = 0;         // 1..10
+    int16_t board = 0;     // 1..10
     char tier = kNoPrizeTier;  // PrizeTierCode
 
     std::string Key() const { return CheckRowKey(tier, ticketNumber, board); }
