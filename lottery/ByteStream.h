@@ -18,7 +18,7 @@ public:
     uint16_t ReadUInt16() { return Read<uint16_t>(); }
     int16_t ReadInt16() { return Read<int16_t>(); }
     double ReadDouble() { return Read<double>(); }
-    // count numbers in a row, all zero when the bytes run out.
+    // count numbers in a row; all of them zero when the bytes run out.
     void ReadInt16s(int16_t* values, std::size_t count) {
         const char* where = nullptr;
         if (Take(count * sizeof *values, where)) std::memcpy(values, where, count * sizeof *values);
@@ -26,11 +26,6 @@ public:
     }
     // The text of a counted-text block: its bytes before the first NUL.
     std::string_view ReadCountedText();
-    // The next size bytes as they are, or an empty view when fewer remain.
-    std::string_view ReadBlock(std::size_t size) {
-        const char* where = nullptr;
-        return Take(size, where) ? std::string_view(where, size) : std::string_view();
-    }
 
     bool Exhausted() const { return exhausted_; }
     std::size_t Remaining() const { return bytes_.size() - position_; }

@@ -191,11 +191,22 @@ TEST_F(HistoryFileTest, CountOfZeroOrLessMeansNoEntries) {
 
 TEST_F(HistoryFileTest, TruncatedFilesLoadTheWholeRecordsOnly) {
     const std::string three = HistoryFile(3, kRecordedRecord + kUnrecordedRecord + kRecordedRecord);
+    LotteryState reloaded = State(kBeforeTheFirstDraw);
     for (std::size_t length = 0; length <= three.size(); ++length) {
+        WriteFile(three);
+        reloaded.LoadHistory();  // the truncated file then loads over three whole entries
         WriteFile(three.substr(0, length));
+        reloaded.LoadHistory();
+        const LotteryState fresh = Loaded(kBeforeTheFirstDraw);
         const int whole = length < 4 ? 0 : static_cast<int>((length - 4) / 22);
-        ASSERT_EQ(Loaded(kBeforeTheFirstDraw).DrawHistory().Count(), whole) << length;
+        ASSERT_EQ(fresh.DrawHistory().Count(), whole) << length;
+        ASSERT_EQ(reloaded.DrawHistory(), fresh.DrawHistory()) << length;
     }
+}
+
+TEST_F(HistoryFileTest, ADirectoryInPlaceOfTheFileGivesAnEmptyHistory) {
+    std::filesystem::create_directory(HistoryPath());
+    EXPECT_EQ(Loaded(DrawDateOf(120)).DrawHistory().Count(), 120);
 }
 
 TEST_F(HistoryFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
