@@ -6,12 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -111,7 +111,8 @@ void RawReadTickets(benchmark::State& state) {
 void LoadTickets(benchmark::State& state) {
     LotteryState lottery = StateOver(BenchData::Instance().Files().TicketFile(), {});
     for (auto _ : state) lottery.LoadTickets();
-    if (lottery.CountTickets().boards != LargeDataFiles::kBoards) state.SkipWithError("not every board loaded");
+    if (lottery.CountTickets().boards != LargeDataFiles::kBoards)
+        state.SkipWithError("not every board loaded");
 }
 
 // Loading into a state that holds no tickets yet, as at start-up: every
@@ -171,7 +172,8 @@ void RawReadFillingHistory(benchmark::State& state) {
 void LoadHistoryFilling(benchmark::State& state) {
     LotteryState lottery = StateOver({}, BenchData::Instance().Files().FillingHistoryFile());
     for (auto _ : state) lottery.LoadHistory();
-    if (lottery.CountUnrecordedDraws() != LargeDataFiles::kLatestDraw) state.SkipWithError("draws not filled");
+    if (lottery.CountUnrecordedDraws() != LargeDataFiles::kLatestDraw)
+        state.SkipWithError("draws not filled");
 }
 
 void RawWriteHistory(benchmark::State& state) {

@@ -32,10 +32,13 @@ void RatioReporter::Finalize() {
         if (measured == times_.end() || baseline == times_.end()) continue;
         const double ratio = measured->second.real / baseline->second.real;
         const double cpuRatio = measured->second.cpu / baseline->second.cpu;
-        std::printf("%-20s %-22s %9.3f %9.3f %7.2f %7.2f   ", target.measured.c_str(), target.baseline.c_str(),
-                    measured->second.real * 1e3, baseline->second.real * 1e3, ratio, cpuRatio);
-        if (target.limit > 0) std::printf("<=%.0f %s\n", target.limit, ratio <= target.limit ? "met" : "MISSED");
-        else std::printf("(information)\n");
+        std::printf("%-20s %-22s %9.3f %9.3f %7.2f %7.2f   ", target.measured.c_str(),
+                    target.baseline.c_str(), measured->second.real * 1e3, baseline->second.real * 1e3, ratio,
+                    cpuRatio);
+        if (target.limit > 0)
+            std::printf("<=%.0f %s\n", target.limit, ratio <= target.limit ? "met" : "MISSED");
+        else
+            std::printf("(information)\n");
     }
 }
 

@@ -21,12 +21,18 @@ constexpr BoardKey kTicketMask = (1u << (kTierShift - kTicketShift)) - 1;
 static_assert(TLine::kBoardCount <= kBoardMask && TLineList::kMaxTickets <= kTicketMask && kTierCount <= 8);
 
 BoardKey PackKey(int tierIndex, int ticketIndex, int board) {
-    return static_cast<BoardKey>(tierIndex) << kTierShift | static_cast<BoardKey>(ticketIndex) << kTicketShift |
-           static_cast<BoardKey>(board);
+    return static_cast<BoardKey>(tierIndex) << kTierShift |
+           static_cast<BoardKey>(ticketIndex) << kTicketShift | static_cast<BoardKey>(board);
 }
-int TierIndexOf(BoardKey key) { return static_cast<int>(key >> kTierShift); }
-int TicketIndexOf(BoardKey key) { return static_cast<int>(key >> kTicketShift & kTicketMask); }
-int BoardOf(BoardKey key) { return static_cast<int>(key & kBoardMask); }
+int TierIndexOf(BoardKey key) {
+    return static_cast<int>(key >> kTierShift);
+}
+int TicketIndexOf(BoardKey key) {
+    return static_cast<int>(key >> kTicketShift & kTicketMask);
+}
+int BoardOf(BoardKey key) {
+    return static_cast<int>(key & kBoardMask);
+}
 
 // The keys arrive in ticket and board order, so placing them tier by tier,
 // keeping their order within a tier, sorts them without comparing any.
@@ -39,8 +45,7 @@ std::vector<BoardKey> OrderByTier(const std::vector<BoardKey>& keys) {
     return ordered;
 }
 
-// The rows are built once, in their final order: with hundreds of thousands
-// of them, writing memory is most of the cost.
+// One key per board taking part, in ticket and board order.
 std::vector<BoardKey> CheckedBoards(const TLineList& tickets, const THistoryLine& draw, bool validOnly) {
     const int drawNumber = DrawNumberOf(draw.DrawDate());
     std::vector<BoardKey> keys;
@@ -49,7 +54,8 @@ std::vector<BoardKey> CheckedBoards(const TLineList& tickets, const THistoryLine
         const TLine& ticket = tickets.At(index);
         if (validOnly && !TicketValidForDraw(ticket, drawNumber)) continue;
         for (int board = 1; board <= TLine::kBoardCount; ++board)
-            if (ticket.BoardInUse(board)) keys.push_back(PackKey(TierIndex(PrizeTierCode(ticket, draw, board)), index, board));
+            if (ticket.BoardInUse(board))
+                keys.push_back(PackKey(TierIndex(PrizeTierCode(ticket, draw, board)), index, board));
     }
     return keys;
 }
@@ -60,6 +66,8 @@ std::string CheckRowKey(char tierCode, int ticketNumber, int board) {
     return std::string(1, tierCode) + " " + TicketRowKey(ticketNumber, board);
 }
 
+// The rows are built once, in their final order, from keys that are cheap to
+// order: with hundreds of thousands of rows, writing memory is most of the cost.
 std::vector<CheckRow> FillCheckRows(const TLineList& tickets, const THistoryLine& draw, bool validOnly) {
     const std::vector<BoardKey> ordered = OrderByTier(CheckedBoards(tickets, draw, validOnly));
     std::vector<CheckRow> rows;
@@ -74,7 +82,8 @@ std::vector<CheckRow> FillCheckRows(const TLineList& tickets, const THistoryLine
 
 CheckCounts CountCheckRows(const std::vector<CheckRow>& rows) {
     return {static_cast<int>(rows.size()),
-            static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const CheckRow& row) { return row.Wins(); }))};
+            static_cast<int>(
+                std::count_if(rows.begin(), rows.end(), [](const CheckRow& row) { return row.Wins(); }))};
 }
 
 }  // namespace lottery

@@ -18,8 +18,9 @@ struct TicketCounts {
 };
 
 // The program's lottery data for one run: the tickets, the results history,
-// the two data files and the latest draw, fixed when the run starts. The main window owns the one
-// instance and hands it to the pages and dialogs; tests make their own.
+// the two data files and the latest draw, fixed when the run starts. The main
+// window owns the one instance and hands it to the pages and dialogs; tests
+// make their own.
 class LotteryState {
 public:
     using Clock = std::function<DayNumber()>;

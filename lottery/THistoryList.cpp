@@ -27,9 +27,12 @@ void THistoryList::ReadFrom(std::istream& in) {
     if (!in.read(countBytes, sizeof countBytes)) return;
     const int count = ByteReader({countBytes, sizeof countBytes}).ReadInt16();
     if (count <= 0) return;
+    // The count is at most the list's limit, so this stays within the room
+    // set aside whatever the file holds; what the file lacks is dropped after.
     SetAsideRoom();
     lines_.resize(count);
-    in.read(reinterpret_cast<char*>(lines_.data()), static_cast<std::streamsize>(count * sizeof(THistoryLine)));
+    in.read(reinterpret_cast<char*>(lines_.data()),
+            static_cast<std::streamsize>(count * sizeof(THistoryLine)));
     lines_.resize(static_cast<std::size_t>(in.gcount()) / sizeof(THistoryLine));
 }
 
@@ -37,7 +40,8 @@ void THistoryList::WriteTo(ByteWriter& writer) const {
     writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * sizeof(THistoryLine));
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
     if (!lines_.empty())
-        writer.WriteBytes({reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
+        writer.WriteBytes(
+            {reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
 THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
@@ -67,7 +71,7 @@ void THistoryList::FillMissingDraws(int latestDrawNumber) {
     if (latestDrawNumber < 1) return;
     const DayNumber firstDay = DrawDateOf(1);
     const DayNumber lastDay = DrawDateOf(latestDrawNumber);
-    std::vector<char> dated(static_cast<std::size_t>(lastDay - firstDay) + 1, false);
+    std::vector<char> dated(static_cast<std::size_t>(lastDay - firstDay) + 1, 0);
     // Within these bounds the whole day is the date cut toward zero; a NaN
     // fails both tests.
     const double from = firstDay;
@@ -83,8 +87,8 @@ void THistoryList::FillMissingDraws(int latestDrawNumber) {
 }
 
 int THistoryList::CountUnrecordedDraws() const {
-    return static_cast<int>(
-        std::count_if(lines_.begin(), lines_.end(), [](const THistoryLine& line) { return !line.IsRecorded(); }));
+    return static_cast<int>(std::count_if(lines_.begin(), lines_.end(),
+                                          [](const THistoryLine& line) { return !line.IsRecorded(); }));
 }
 
 std::vector<HistoryRow> THistoryList::HistoryRows() const {

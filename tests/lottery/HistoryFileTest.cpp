@@ -46,7 +46,8 @@ protected:
 
 std::vector<DayNumber> DatesInListOrder(const THistoryList& history) {
     std::vector<DayNumber> dates;
-    for (int i = 0; i < history.Count(); ++i) dates.push_back(static_cast<DayNumber>(history.At(i).DrawDate()));
+    for (int i = 0; i < history.Count(); ++i)
+        dates.push_back(static_cast<DayNumber>(history.At(i).DrawDate()));
     return dates;
 }
 
@@ -117,8 +118,7 @@ TEST_F(HistoryFileTest, FirstEntryOfADateWinsAndNoEntryIsReorderedOrDropped) {
     WriteFile(HistoryFile(5, Record({10, 11, 12, 13, 14, 15, 16}, afterTheLatest) +
                                  Record({1, 2, 3, 4, 5, 6, 7}, draw117 + 0.75) +
                                  Record({21, 22, 23, 24, 25, 26, 27}, draw117) +
-                                 Record({31, 32, 33, 34, 35, 36, 37}, friday) +
-                                 kUnrecordedRecord));
+                                 Record({31, 32, 33, 34, 35, 36, 37}, friday) + kUnrecordedRecord));
     LotteryState state = Loaded(DrawDateOf(120));
     const THistoryList& history = state.DrawHistory();
     // Draw 117 is there three times and is not filled; the rest of 1..120 is.
