@@ -42,7 +42,7 @@ void DrawReport::SetChecklist(const std::vector<lottery::TicketRow>& rows) {
     sourceList_.clear();
     sourceList_.reserve(rows.size());
     for (const lottery::TicketRow& row : rows)
-        sourceList_.push_back({row.ticket, row.ticketNumber, row.board, lottery::kNoPrizeTier});
+        sourceList_.push_back({row.ticket, row.ticketNumber, static_cast<int16_t>(row.board), lottery::kNoPrizeTier});
     selectedDrawResult_ = nullptr;
     checklistMode_ = true;
 }

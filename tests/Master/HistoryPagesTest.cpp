@@ -5,10 +5,14 @@
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
 #include "Master/TMasterForm.h"
+#include "Master/TicketsPage.h"
+#include "PrintTickets/TPrintDlg.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
+#include "datepicker/DateField.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +21,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using master::TMasterForm;
@@ -74,6 +80,20 @@ struct Fixture {
         TypeResult(numbers);
     }
 };
+
+// Runs the steps on the print dialog as soon as it is shown modally, then
+// cancels it if the steps left it open.
+void WhenPrintDialogOpens(std::function<void(printtickets::TPrintDlg&)> steps) {
+    QTimer::singleShot(0, [steps] {
+        auto* dialog = qobject_cast<printtickets::TPrintDlg*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            WhenPrintDialogOpens(steps);
+            return;
+        }
+        steps(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+}
 
 }  // namespace
 
@@ -205,6 +225,35 @@ private slots:
         f.form->ResultSheet()->CheckList()->SelectRow(1);
         QVERIFY(!f.Visible("CheckS5"));
         QVERIFY(!f.Visible("CheckL5"));
+    }
+
+    void printOpensTheResultSheetOfTheDrawOrTheChecklist() {
+        const double start = 46361;  // Sat 5 Dec 2026, the latest draw
+        Fixture f(TicketFileBuilder().Add({{1, 2, 3, 40, 41, 42}}, "", start, 9, 0).Bytes());
+        f.HaveYouWon({"1", "2", "3", "4", "5", "6", "7"});
+        bool opened = false;
+        WhenPrintDialogOpens([&opened](printtickets::TPrintDlg& dialog) {
+            opened = true;
+            QVERIFY(!dialog.ChecklistMode());
+            QVERIFY(!dialog.SDateBox()->isEnabled());
+            QCOMPARE(dialog.SDateBox()->Text(), dialog.EDateBox()->Text());
+            QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+        });
+        QTest::mouseClick(f.form->ResultSheet()->Button22(), Qt::LeftButton);
+        QVERIFY(opened);
+        // The test's machine has no printer: one draw, one message.
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text, QStringLiteral("No printers are defined, aborting print job."));
+
+        opened = false;
+        WhenPrintDialogOpens([&opened](printtickets::TPrintDlg& dialog) {
+            opened = true;
+            QVERIFY(dialog.ChecklistMode());
+            QVERIFY(dialog.SDateBox()->isEnabled());
+        });
+        QTest::mouseClick(f.form->Main()->BitBtn1(), Qt::LeftButton);
+        QTest::mouseClick(f.form->Tickets()->Button19(), Qt::LeftButton);
+        QVERIFY(opened);
     }
 
     void drawStepsStopAtTheEnds() {
