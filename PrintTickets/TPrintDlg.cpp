@@ -179,7 +179,6 @@ void TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) 
     pdf.KeepDocumentOpen(true);
     PrintRange(engine, range);
     pdf.KeepDocumentOpen(false);
-    report_.Attach(reportEngine1_);
 }
 
 // A failure ends the range there; the user sees it in an error message.
