@@ -1,8 +1,10 @@
 #include "Master/HeaderedList.h"
 
+#include "Master/RowDelegate.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QListView>
+#include <QTableView>
 #include <QStandardItemModel>
 
 namespace master {
@@ -32,16 +34,26 @@ HeaderedList::HeaderedList(QWidget* parent, const QRect& geometry, std::initiali
     }
     header_->setGeometry(1, 1, geometry.width() - 2, kHeaderHeight);
 
-    list_ = new QListView(this);
+    // A one-column table: its rows of fixed height are laid out lazily, so
+    // hundreds of thousands of them cost nothing until they are painted.
+    list_ = new QTableView(this);
     list_->setGeometry(1, 1 + kHeaderHeight, geometry.width() - 2, geometry.height() - 2 - kHeaderHeight);
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setUniformItemSizes(true);
+    list_->setShowGrid(false);
+    list_->setWordWrap(false);
+    list_->horizontalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setMinimumSectionSize(1);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void HeaderedList::SetModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate) {
+void HeaderedList::SetModel(QAbstractItemModel* model, RowDelegate* delegate) {
+    list_->verticalHeader()->setDefaultSectionSize(delegate->RowHeight());
     list_->setModel(model);
     list_->setItemDelegate(delegate);
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HeaderedList::SelectionChanged);

@@ -5,13 +5,14 @@
 #include <initializer_list>
 #include <utility>
 
-class QAbstractItemDelegate;
 class QAbstractItemModel;
 class QHeaderView;
-class QListView;
+class QTableView;
 class QStandardItemModel;
 
 namespace master {
+
+class RowDelegate;
 
 // A sunken panel holding a fixed header bar and, below it, a borderless list
 // whose rows are painted in the columns of the header by the list's delegate
@@ -24,8 +25,8 @@ public:
     HeaderedList(QWidget* parent, const QRect& geometry, std::initializer_list<Section> sections);
 
     QHeaderView* Header() const { return header_; }
-    QListView* List() const { return list_; }
-    void SetModel(QAbstractItemModel* model, QAbstractItemDelegate* delegate);
+    QTableView* List() const { return list_; }
+    void SetModel(QAbstractItemModel* model, RowDelegate* delegate);
 
     // The left edge of header section k, and its width.
     int SectionLeft(int section) const;
@@ -41,7 +42,7 @@ signals:
 private:
     QHeaderView* header_;
     QStandardItemModel* captions_;
-    QListView* list_;
+    QTableView* list_;
 };
 
 }  // namespace master

@@ -12,6 +12,7 @@ class RowDelegate : public QStyledItemDelegate {
 public:
     RowDelegate(HeaderedList& list, int rowHeight, int textTop);
 
+    int RowHeight() const { return rowHeight_; }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 

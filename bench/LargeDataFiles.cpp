@@ -4,6 +4,8 @@
 #include "lottery/LotteryState.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <numeric>
 #include <random>
 
@@ -50,6 +52,7 @@ void LargeDataFiles::Generate() const {
     GenerateTickets();
     GenerateHistory(FullHistoryFile(), 1, kHistoryEntries);
     GenerateHistory(FillingHistoryFile(), kLatestDraw + 1, kHistoryEntries);
+    GenerateImportFile();
 }
 
 void LargeDataFiles::GenerateTickets() const {
@@ -76,6 +79,22 @@ void LargeDataFiles::GenerateHistory(const std::filesystem::path& file, int firs
     for (int draw = lastDraw; draw >= firstDraw; --draw)
         state.AddDrawResult(DrawResult(random), lottery::DrawDateOf(draw));
     state.SaveHistory();
+}
+
+void LargeDataFiles::GenerateImportFile() const {
+    static constexpr const char* kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                              "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    std::mt19937 random(kSeed + 1);
+    std::ofstream out(ImportFile(), std::ios::binary);
+    for (int draw = 1; draw <= kHistoryEntries; ++draw) {
+        const auto numbers = DrawResult(random);
+        const lottery::CivilDate date = lottery::CivilFromDay(lottery::DrawDateOf(draw));
+        char line[128];
+        std::snprintf(line, sizeof line, "%-9d%02d-%s-%04d  %02d %02d %02d %02d %02d %02d  %02d\r\n", draw % 1000,
+                      date.day, kMonths[date.month - 1], date.year, numbers[0], numbers[1], numbers[2], numbers[3],
+                      numbers[4], numbers[5], numbers[6]);
+        out << line;
+    }
 }
 
 }  // namespace bench

@@ -27,12 +27,15 @@ public:
     std::filesystem::path TicketFile() const { return directory_ / "Large.TKT"; }
     std::filesystem::path FullHistoryFile() const { return directory_ / "Full.HST"; }
     std::filesystem::path FillingHistoryFile() const { return directory_ / "Filling.HST"; }
+    // A results file of 32767 lines to import, one per draw.
+    std::filesystem::path ImportFile() const { return directory_ / "Results.TXT"; }
 
     void Generate() const;
 
 private:
     void GenerateTickets() const;
     void GenerateHistory(const std::filesystem::path& file, int firstDraw, int lastDraw) const;
+    void GenerateImportFile() const;
 
     std::filesystem::path directory_;
 };

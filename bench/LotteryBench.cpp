@@ -2,6 +2,8 @@
 #include "bench/RatioReporter.h"
 
 #include "lottery/DrawCalendar.h"
+#include "lottery/HistoryImport.h"
+#include "lottery/WholeFile.h"
 #include "lottery/LotteryState.h"
 
 #include <benchmark/benchmark.h>
@@ -232,8 +234,29 @@ void FillCheckRows(benchmark::State& state) {
     if (rows != LargeDataFiles::kBoards) state.SkipWithError("not every board checked");
 }
 
+void RawReadImport(benchmark::State& state) {
+    ReadRawBenchmark(state, BenchData::Instance().Files().ImportFile());
+}
+
+// The import's reading of a results file: every line parsed into a new
+// history, completed up to the latest draw.
+void ReadImportFile(benchmark::State& state) {
+    const fs::path file = BenchData::Instance().Files().ImportFile();
+    int entries = 0;
+    for (auto _ : state) {
+        bool opened = false;
+        const lottery::ImportResult result =
+            lottery::ReadImportFile(lottery::ReadWholeFile(file.string(), opened), LargeDataFiles::kLatestDraw);
+        entries = result.history.Count();
+        benchmark::DoNotOptimize(entries);
+    }
+    if (entries != LargeDataFiles::kHistoryEntries) state.SkipWithError("not every line imported");
+}
+
 }  // namespace
 
+BENCHMARK(RawReadImport)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadImportFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawReadTickets)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadTickets)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadTicketsAtStartUp)->Unit(benchmark::kMillisecond);
@@ -268,6 +291,7 @@ int main(int argc, char** argv) {
         {"SaveHistory", "RawWriteHistory", kLimit},
         {"SaveHistory", "RawWriteNewHistory", kForInformation},
         {"FillCheckRows", "StdSortOfRandomKeys", kLimit},
+        {"ReadImportFile", "RawReadImport", kLimit},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -36,7 +36,7 @@ void RatioReporter::Finalize() {
                     target.baseline.c_str(), measured->second.real * 1e3, baseline->second.real * 1e3, ratio,
                     cpuRatio);
         if (target.limit > 0)
-            std::printf("<=%.0f %s\n", target.limit, ratio <= target.limit ? "met" : "MISSED");
+            std::printf("<=%g %s\n", target.limit, ratio <= target.limit ? "met" : "MISSED");
         else
             std::printf("(information)\n");
     }

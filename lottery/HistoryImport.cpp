@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <vector>
 
 namespace lottery {
@@ -28,13 +27,17 @@ std::string_view Trimmed(std::string_view text) {
 
 // Leading spaces, an optional sign, then decimal digits to the end.
 std::optional<int> WholeNumber(std::string_view field) {
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    const bool negative = !field.empty() && field.front() == '-';
-    if (!field.empty() && (field.front() == '-' || field.front() == '+')) field.remove_prefix(1);
-    if (field.empty() || field.size() > 9) return std::nullopt;
+    std::size_t at = 0;
+    while (at < field.size() && field[at] == ' ') ++at;
+    if (at == field.size()) return std::nullopt;
+    const bool negative = field[at] == '-';
+    if (field[at] == '-' || field[at] == '+') ++at;
+    if (at == field.size() || field.size() - at > 9) return std::nullopt;
     int value = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+    for (; at < field.size(); ++at) {
+        if (field[at] < '0' || field[at] > '9') return std::nullopt;
+        value = value * 10 + (field[at] - '0');
+    }
     return negative ? -value : value;
 }
 
@@ -44,18 +47,17 @@ int16_t NumberOrThrow(std::string_view field) {
     return static_cast<int16_t>(*value);
 }
 
+// A line ends at CR LF, or at a lone CR or LF.
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\r' && text[at] != '\n') continue;
+        lines.push_back(text.substr(start, at - start));
+        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+        start = at + 1;
     }
+    if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
 }
 

@@ -58,7 +58,7 @@ int TLineList::CountAllBoards() const {
 
 std::vector<TicketRow> TLineList::TicketRows() const {
     std::vector<TicketRow> rows;
-    rows.reserve(lines_.size());
+    rows.reserve(lines_.size() * TLine::kBoardCount);
     for (int index = 0; index < Count(); ++index)
         for (int board = 1; board <= TLine::kBoardCount; ++board)
             if (lines_[index]->BoardInUse(board)) rows.push_back({lines_[index].get(), index + 1, board});

@@ -16,7 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QTableView>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>

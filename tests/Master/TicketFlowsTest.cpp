@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QTableView>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>

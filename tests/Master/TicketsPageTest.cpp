@@ -8,7 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QLabel>
-#include <QListView>
+#include <QTableView>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -46,7 +46,7 @@ struct TicketsFixture {
     QString Text(const char* label) const { return form->findChild<QLabel*>(QLatin1String(label))->text(); }
     bool Visible(const char* label) const { return form->findChild<QLabel*>(QLatin1String(label))->isVisible(); }
     void ClickRow(int row) const {
-        QListView* list = Page().LinesList()->List();
+        QTableView* list = Page().LinesList()->List();
         const QModelIndex index = list->model()->index(row, 0);
         list->scrollTo(index);
         QCoreApplication::processEvents();
@@ -154,7 +154,7 @@ private slots:
                              .Add({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 9, 0)
                              .Add({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 1, 0)
                              .Bytes());
-        QListView* list = f.Page().LinesList()->List();
+        QTableView* list = f.Page().LinesList()->List();
         QCoreApplication::processEvents();
         const QImage image = list->viewport()->grab().toImage();
         const auto hasRed = [&image, list](int row) {
