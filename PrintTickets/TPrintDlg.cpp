@@ -1,5 +1,7 @@
 #include "PrintTickets/TPrintDlg.h"
 
+#include "PrintTickets/CopiesSpinEdit.h"
+
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/ErrorReport.h"
@@ -12,7 +14,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -20,7 +21,6 @@ namespace printtickets {
 namespace {
 
 constexpr quint16 kFirstYear = 1994;
-constexpr int kMaxCopies = 99;
 
 const QString kFirstNotADate =
     QStringLiteral("The First Draw Date is not a valid date. Please re-specify before continuing");
@@ -83,12 +83,9 @@ void TPrintDlg::BuildDateBoxes() {
     auto* groupBox2 = new QGroupBox(QStringLiteral("Options"), this);
     groupBox2->setObjectName(QStringLiteral("GroupBox2"));
     groupBox2->setGeometry(8, 104, 289, 57);
-    spinEdit1_ = new QSpinBox(groupBox2);
+    spinEdit1_ = new CopiesSpinEdit([this] { context_.platform.Beep(); }, groupBox2);
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
     spinEdit1_->setGeometry(131, 17, 73, 24);
-    spinEdit1_->setRange(1, kMaxCopies);
-    spinEdit1_->setValue(1);
-    spinEdit1_->findChild<QLineEdit*>()->setMaxLength(2);
     auto* label3 = new QLabel(QStringLiteral("&Copies:"), groupBox2);
     label3->setGeometry(24, 21, 105, 16);
     label3->setBuddy(spinEdit1_);

@@ -160,6 +160,19 @@ private slots:
         QCOMPARE(print.Jobs().size(), 1);
     }
 
+    void copiesTakeTwoCharactersAndBeepAtOthers() {
+        PrintDialog print;
+        print.Show();
+        QSpinBox* copies = print.dialog.SpinEdit1();
+        copies->setFocus();
+        copies->selectAll();
+        QTest::keyClicks(copies, "x15a7");
+        QCOMPARE(print.world.platform.beeps, 2);  // the x and the a
+        QCOMPARE(copies->text(), "15");          // two characters at most
+        QTest::keyClick(copies, Qt::Key_Up);
+        QCOMPARE(copies->value(), 16);
+    }
+
     void withoutAPrinterEachDrawShowsTheMessage() {
         PrintDialog print(QDate(2026, 12, 8), true);  // the platform names no printer
         print.Show();
