@@ -6,7 +6,8 @@
 // default one under the system's temporary directory).
 int main(int argc, char** argv) {
     const std::filesystem::path directory =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path() / "tallimo-large-files";
+        argc > 1 ? std::filesystem::path(argv[1])
+                 : std::filesystem::temp_directory_path() / "tallimo-large-files";
     const bench::LargeDataFiles files(directory);
     files.Generate();
     for (const auto& file : {files.TicketFile(), files.FullHistoryFile(), files.FillingHistoryFile()})

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -14,16 +15,38 @@ class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes);
 
-    uint16_t ReadUInt16();
-    int16_t ReadInt16();
-    double ReadDouble();
-    std::string ReadCountedText();
+    uint16_t ReadUInt16() { return Read<uint16_t>(); }
+    int16_t ReadInt16() { return Read<int16_t>(); }
+    double ReadDouble() { return Read<double>(); }
+    // count numbers in a row; all of them zero when the bytes run out.
+    void ReadInt16s(int16_t* values, std::size_t count) {
+        const char* where = nullptr;
+        if (Take(count * sizeof *values, where)) std::memcpy(values, where, count * sizeof *values);
+        else std::memset(values, 0, count * sizeof *values);
+    }
+    // The text of a counted-text block: its bytes before the first NUL.
+    std::string_view ReadCountedText();
 
     bool Exhausted() const { return exhausted_; }
     std::size_t Remaining() const { return bytes_.size() - position_; }
 
 private:
-    bool Take(std::size_t count, const char*& where);
+    bool Take(std::size_t count, const char*& where) {
+        if (exhausted_ || Remaining() < count) return GiveUp();
+        where = bytes_.data() + position_;
+        position_ += count;
+        return true;
+    }
+    bool GiveUp();
+
+    // Loaders read every field through here, so it stays inline.
+    template <typename Value>
+    Value Read() {
+        const char* where = nullptr;
+        Value value{};
+        if (Take(sizeof value, where)) std::memcpy(&value, where, sizeof value);
+        return value;
+    }
 
     std::string_view bytes_;
     std::size_t position_ = 0;
@@ -33,9 +56,11 @@ private:
 // Appends little-endian values to a growing byte buffer.
 class ByteWriter {
 public:
-    void WriteUInt16(uint16_t value);
-    void WriteInt16(int16_t value);
-    void WriteDouble(double value);
+    void WriteUInt16(uint16_t value) { Write(value); }
+    void WriteInt16(int16_t value) { Write(value); }
+    void WriteDouble(double value) { Write(value); }
+    void WriteBytes(std::string_view bytes) { bytes_.append(bytes); }
+    void Reserve(std::size_t size) { bytes_.reserve(size); }
     // A 16-bit length counting the bytes and their terminating NUL, then the
     // bytes and the NUL. The text must be shorter than 65535 bytes.
     void WriteCountedText(std::string_view text);
@@ -43,6 +68,13 @@ public:
     const std::string& Bytes() const { return bytes_; }
 
 private:
+    template <typename Value>
+    void Write(Value value) {
+        char raw[sizeof value];
+        std::memcpy(raw, &value, sizeof value);
+        bytes_.append(raw, sizeof value);
+    }
+
     std::string bytes_;
 };
 

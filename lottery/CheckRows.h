@@ -4,6 +4,7 @@
 #include "lottery/THistoryLine.h"
 #include "lottery/TLineList.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,8 @@ std::string CheckRowKey(char tierCode, int ticketNumber, int board);
 // One checked board of one ticket.
 struct CheckRow {
     const TLine* ticket = nullptr;
-    int ticketNumber = 0;  // 1-based position in the ticket list
-    int board = 0;         // 1..10
+    int ticketNumber = 0;      // 1-based position in the ticket list
+    int16_t board = 0;         // 1..10
     char tier = kNoPrizeTier;  // PrizeTierCode
 
     std::string Key() const { return CheckRowKey(tier, ticketNumber, board); }

@@ -3,6 +3,8 @@
 #include "lottery/LotteryError.h"
 #include "lottery/WholeFile.h"
 
+#include <fstream>
+
 namespace lottery {
 
 LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePath, Clock today)
@@ -16,7 +18,7 @@ void LotteryState::LoadTickets() {
     const std::string bytes = ReadWholeFile(ticketFilePath_, opened);
     ByteReader reader(bytes);
     reader.ReadUInt16();  // the format word is not checked
-    ticketList_ = TLineList::ReadFrom(reader);
+    ticketList_.ReadFrom(reader);
 }
 
 void LotteryState::SaveTickets() const {
@@ -61,12 +63,12 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
     return lottery::TicketExpired(ticket, Today());
 }
 
+// Unlike the tickets, the history's records need no parsing, so they are
+// read from the file straight into the entries.
 void LotteryState::LoadHistory() {
-    bool opened = false;
-    const std::string bytes = ReadWholeFile(historyFilePath_, opened);
-    ByteReader reader(bytes);
-    reader.ReadUInt16();  // the format word is not checked
-    drawHistory_ = THistoryList::ReadFrom(reader);
+    std::ifstream in(historyFilePath_, std::ios::binary);
+    in.ignore(sizeof(uint16_t));  // the format word is not checked
+    drawHistory_.ReadFrom(in);
     FillMissingDraws();
 }
 
@@ -87,7 +89,7 @@ void LotteryState::WriteHistoryFile(const THistoryList& history) const {
 }
 
 void LotteryState::ClearHistory() {
-    drawHistory_ = THistoryList();
+    drawHistory_.Clear();
 }
 
 void LotteryState::FillMissingDraws() {

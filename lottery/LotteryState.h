@@ -18,8 +18,9 @@ struct TicketCounts {
 };
 
 // The program's lottery data for one run: the tickets, the results history,
-// the two data files and the latest draw, fixed when the run starts. The main window owns the one
-// instance and hands it to the pages and dialogs; tests make their own.
+// the two data files and the latest draw, fixed when the run starts. The main
+// window owns the one instance and hands it to the pages and dialogs; tests
+// make their own.
 class LotteryState {
 public:
     using Clock = std::function<DayNumber()>;
@@ -59,8 +60,8 @@ public:
     // write leaves both as they were.
     void ImportHistory(const THistoryList& imported);
     void ClearHistory();
-    // At close, after the last save.
-    void FreeHistory() { ClearHistory(); }
+    // At close, after the last save: gives back the history's memory too.
+    void FreeHistory() { drawHistory_ = THistoryList(); }
     void FillMissingDraws();
     // Throws LotteryError when the history is full.
     THistoryLine& AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate);

@@ -8,12 +8,12 @@ namespace {
 
 using TierWording = std::array<const char*, kTierCount>;
 
-constexpr TierWording kResultSheetWording = {
-    "Jackpot! 6 Balls", "5 and the Bonus", "5 Balls", "4 Balls", "3 Balls", ""};
+constexpr TierWording kResultSheetWording = {"Jackpot! 6 Balls", "5 and the Bonus", "5 Balls",
+                                             "4 Balls",          "3 Balls",         ""};
 constexpr TierWording kTicketDisplayWording = {
     "JACKPOT! 6 Numbers", "5 Balls and the Bonus", "5 Balls", "4 Balls", "3 Balls", "Nothing"};
-constexpr TierWording kPrintedWording = {
-    "\tJackpot! 6 Balls", "\t5 and the Bonus", "\t5 Balls", "\t4 Balls", "\t3 Balls", "\t"};
+constexpr TierWording kPrintedWording = {"\tJackpot! 6 Balls", "\t5 and the Bonus", "\t5 Balls",
+                                         "\t4 Balls",          "\t3 Balls",         "\t"};
 
 }  // namespace
 
@@ -22,7 +22,7 @@ int TierIndex(char tierCode) {
 }
 
 bool BoardNumberDrawn(const TLine& ticket, const THistoryLine& draw, int board, int position) {
-    const auto& balls = draw.BallArray();
+    const THistoryLine::Balls balls = draw.BallArray();
     return std::find(balls.begin(), balls.end(), ticket.Number(board, position)) != balls.end();
 }
 

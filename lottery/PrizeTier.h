@@ -25,8 +25,8 @@ char PrizeTierCode(const TLine& ticket, const THistoryLine& draw, int board);
 
 // Each screen's wording of a tier; any code other than '1'..'5' takes the
 // no-prize wording.
-std::string ResultSheetTierText(char tierCode);   // "Jackpot! 6 Balls" .. empty
-std::string TicketDisplayTierText(char tierCode); // "JACKPOT! 6 Numbers" .. "Nothing"
-std::string PrintedTierText(char tierCode);       // "\tJackpot! 6 Balls" .. "\t"
+std::string ResultSheetTierText(char tierCode);    // "Jackpot! 6 Balls" .. empty
+std::string TicketDisplayTierText(char tierCode);  // "JACKPOT! 6 Numbers" .. "Nothing"
+std::string PrintedTierText(char tierCode);        // "\tJackpot! 6 Balls" .. "\t"
 
 }  // namespace lottery

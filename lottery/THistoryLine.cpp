@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -27,40 +26,23 @@ std::optional<int> WholeNumberOf(std::string_view text) {
 
 }  // namespace
 
-THistoryLine THistoryLine::ReadFrom(ByteReader& reader) {
-    THistoryLine line;
-    for (int16_t& ball : line.balls_) ball = reader.ReadInt16();
-    line.bonusBall_ = reader.ReadInt16();
-    line.drawDate_ = reader.ReadDouble();
-    return line;
-}
-
-void THistoryLine::WriteTo(ByteWriter& writer) const {
-    for (int16_t ball : balls_) writer.WriteInt16(ball);
-    writer.WriteInt16(bonusBall_);
-    writer.WriteDouble(drawDate_);
-}
-
 void THistoryLine::SetResult(const Numbers& numbers, DayNumber drawDate) {
-    std::copy_n(numbers.begin(), kBallCount, balls_.begin());
-    bonusBall_ = numbers[kBallCount];
-    drawDate_ = drawDate;
+    Balls balls;
+    std::copy_n(numbers.begin(), kBallCount, balls.begin());
+    SetField(kBallsAt, balls);
+    SetField(kBonusAt, numbers[kBallCount]);
+    SetField(kDateAt, static_cast<double>(drawDate));
     SortBalls();
 }
 
 void THistoryLine::SortBalls() {
-    std::sort(balls_.begin(), balls_.end());
+    Balls balls = BallArray();
+    std::sort(balls.begin(), balls.end());
+    SetField(kBallsAt, balls);
 }
 
 std::string THistoryLine::NumberText(int index) const {
     return TwoDigitText(Number(index));
-}
-
-bool THistoryLine::operator==(const THistoryLine& other) const {
-    // Dates compare by their bits so that a NaN read from a damaged file
-    // still equals itself after a save and a reload.
-    return balls_ == other.balls_ && bonusBall_ == other.bonusBall_ &&
-           std::memcmp(&drawDate_, &other.drawDate_, sizeof drawDate_) == 0;
 }
 
 std::string HistoryRowKey(double drawDate) {

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "lottery/ByteStream.h"
 #include "lottery/CivilDate.h"
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace lottery {
 
@@ -22,32 +23,54 @@ public:
     using Numbers = std::array<int16_t, kNumberCount>;
 
     THistoryLine() = default;
-
-    // One 22-byte record at the reader's position, fields in file order.
-    static THistoryLine ReadFrom(ByteReader& reader);
-    void WriteTo(ByteWriter& writer) const;
+    // A draw not yet recorded: all seven numbers 0.
+    static THistoryLine Unrecorded(DayNumber drawDate) {
+        THistoryLine line;
+        line.SetField(kDateAt, static_cast<double>(drawDate));
+        return line;
+    }
 
     // Stores the numbers and the date, then puts the balls in order.
     void SetResult(const Numbers& numbers, DayNumber drawDate);
     void SortBalls();
 
-    const Balls& BallArray() const { return balls_; }
-    int16_t BonusBall() const { return bonusBall_; }
-    double DrawDate() const { return drawDate_; }
-    // 1..6 the balls in ascending order, 7 the bonus ball.
-    int16_t Number(int index) const { return index == kNumberCount ? bonusBall_ : balls_[index - 1]; }
+    Balls BallArray() const { return Field<Balls>(kBallsAt); }
+    int16_t BonusBall() const { return Field<int16_t>(kBonusAt); }
+    double DrawDate() const { return Field<double>(kDateAt); }
+    // 1..6 the balls in ascending order, 7 the bonus ball, which follows them.
+    int16_t Number(int index) const { return Field<int16_t>(kBallsAt + (index - 1) * sizeof(int16_t)); }
     // "%.2d": an unrecorded draw gives "00".
     std::string NumberText(int index) const;
     // After sorting any 0 ball comes first, so the first ball tells.
-    bool IsRecorded() const { return balls_[0] != 0; }
+    bool IsRecorded() const { return Number(1) != 0; }
 
-    bool operator==(const THistoryLine& other) const;
+    // Byte for byte, so a NaN date read from a damaged file still equals
+    // itself after a save and a reload.
+    bool operator==(const THistoryLine& other) const = default;
 
 private:
-    Balls balls_{};
-    int16_t bonusBall_ = 0;
-    double drawDate_ = 0;
+    static constexpr std::size_t kBallsAt = 0;
+    static constexpr std::size_t kBonusAt = 12;
+    static constexpr std::size_t kDateAt = 14;
+
+    template <typename Value>
+    Value Field(std::size_t offset) const {
+        Value value;
+        std::memcpy(&value, record_.data() + offset, sizeof value);
+        return value;
+    }
+    template <typename Value>
+    void SetField(std::size_t offset, const Value& value) {
+        std::memcpy(record_.data() + offset, &value, sizeof value);
+    }
+
+    // The entry is kept as its file record (little-endian, no padding), so a
+    // whole history loads and saves as one block of bytes.
+    std::array<char, kRecordSize> record_{};
 };
+
+static_assert(sizeof(THistoryLine) == THistoryLine::kRecordSize && std::is_trivially_copyable_v<THistoryLine>,
+              "a history's entries are its file's records, back to back");
 
 // The history list's row key: the date as "YYYYMMDD", for example 19970205.
 // A stored value that is no date (a damaged file) gives "00000000".

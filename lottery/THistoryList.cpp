@@ -17,58 +17,78 @@ DayNumber SortDayOf(const THistoryLine& line) {
 
 }  // namespace
 
-THistoryList THistoryList::ReadFrom(ByteReader& reader) {
-    THistoryList list;
-    const int count = reader.ReadInt16();
-    if (count <= 0) return list;
-    list.lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / THistoryLine::kRecordSize));
-    for (int i = 0; i < count; ++i) {
-        THistoryLine line = THistoryLine::ReadFrom(reader);
-        if (reader.Exhausted()) break;
-        list.lines_.push_back(std::make_unique<THistoryLine>(line));
-    }
-    return list;
+void THistoryList::SetAsideRoom() {
+    if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
+}
+
+void THistoryList::ReadFrom(std::istream& in) {
+    lines_.clear();
+    char countBytes[sizeof(int16_t)];
+    if (!in.read(countBytes, sizeof countBytes)) return;
+    const int count = ByteReader({countBytes, sizeof countBytes}).ReadInt16();
+    if (count <= 0) return;
+    // The count is at most the list's limit, so this stays within the room
+    // set aside whatever the file holds; what the file lacks is dropped after.
+    SetAsideRoom();
+    lines_.resize(count);
+    in.read(reinterpret_cast<char*>(lines_.data()),
+            static_cast<std::streamsize>(count * sizeof(THistoryLine)));
+    lines_.resize(static_cast<std::size_t>(in.gcount()) / sizeof(THistoryLine));
 }
 
 void THistoryList::WriteTo(ByteWriter& writer) const {
+    writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * sizeof(THistoryLine));
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
-    for (const auto& line : lines_) line->WriteTo(writer);
+    if (!lines_.empty())
+        writer.WriteBytes(
+            {reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
 THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
+    THistoryLine line;
+    line.SetResult(numbers, drawDate);
+    return Append(line);
+}
+
+THistoryLine& THistoryList::Append(const THistoryLine& line) {
     if (Full())
         throw LotteryError("Cannot add the draw result: Tallimo can keep at most 32767 draw results.");
-    auto line = std::make_unique<THistoryLine>();
-    line->SetResult(numbers, drawDate);
-    lines_.push_back(std::move(line));
-    return *lines_.back();
+    SetAsideRoom();
+    return lines_.emplace_back(line);
 }
 
 const THistoryLine* THistoryList::FindDrawOn(DayNumber day) const {
-    for (const auto& line : lines_)
-        if (WholeDayOf(line->DrawDate()) == day) return line.get();
+    for (const THistoryLine& line : lines_)
+        if (WholeDayOf(line.DrawDate()) == day) return &line;
     return nullptr;
 }
 
-// Asking HasDrawOn draw by draw would scan the whole list once per draw. A
-// draw date is the only day that gives its draw number, so one pass noting
-// the draw number of every entry answers the same question for all draws.
-// Entries appended here carry draws still to come in the loop, never a later
-// one, so the notes taken before the loop stay true.
+// Asking HasDrawOn draw by draw would walk the whole list once per draw.
+// One walk marking the days that have an entry answers it for every draw.
+// An entry appended here is dated on its own draw, which the loop has
+// already passed, so the marks stay true.
 void THistoryList::FillMissingDraws(int latestDrawNumber) {
     if (latestDrawNumber < 1) return;
-    std::vector<bool> present(static_cast<std::size_t>(latestDrawNumber) + 1, false);
-    for (const auto& line : lines_) {
-        const int drawNumber = DrawNumberOf(line->DrawDate());
-        if (drawNumber >= 1 && drawNumber <= latestDrawNumber) present[drawNumber] = true;
+    const DayNumber firstDay = DrawDateOf(1);
+    const DayNumber lastDay = DrawDateOf(latestDrawNumber);
+    std::vector<char> dated(static_cast<std::size_t>(lastDay - firstDay) + 1, 0);
+    // Within these bounds the whole day is the date cut toward zero; a NaN
+    // fails both tests.
+    const double from = firstDay;
+    const double before = lastDay + 1.0;
+    for (const THistoryLine& line : lines_) {
+        const double date = line.DrawDate();
+        if (date >= from && date < before) dated[static_cast<DayNumber>(date) - firstDay] = true;
     }
-    for (int drawNumber = 1; drawNumber <= latestDrawNumber && !Full(); ++drawNumber)
-        if (!present[drawNumber]) AddEmpty(DrawDateOf(drawNumber));
+    for (int drawNumber = 1; drawNumber <= latestDrawNumber && !Full(); ++drawNumber) {
+        const DayNumber drawDay = DrawDateOf(drawNumber);
+        if (!dated[drawDay - firstDay]) AddEmpty(drawDay);
+    }
 }
 
 int THistoryList::CountUnrecordedDraws() const {
-    return static_cast<int>(
-        std::count_if(lines_.begin(), lines_.end(), [](const auto& line) { return !line->IsRecorded(); }));
+    return static_cast<int>(std::count_if(lines_.begin(), lines_.end(),
+                                          [](const THistoryLine& line) { return !line.IsRecorded(); }));
 }
 
 std::vector<HistoryRow> THistoryList::HistoryRows() const {
@@ -78,7 +98,7 @@ std::vector<HistoryRow> THistoryList::HistoryRows() const {
     };
     std::vector<DatedRow> dated;
     dated.reserve(lines_.size());
-    for (const auto& line : lines_) dated.push_back({SortDayOf(*line), line.get()});
+    for (const THistoryLine& line : lines_) dated.push_back({SortDayOf(line), &line});
     std::stable_sort(dated.begin(), dated.end(),
                      [](const DatedRow& a, const DatedRow& b) { return a.day < b.day; });
     std::vector<HistoryRow> rows;
@@ -88,8 +108,7 @@ std::vector<HistoryRow> THistoryList::HistoryRows() const {
 }
 
 bool THistoryList::operator==(const THistoryList& other) const {
-    return std::equal(lines_.begin(), lines_.end(), other.lines_.begin(), other.lines_.end(),
-                      [](const auto& a, const auto& b) { return *a == *b; });
+    return lines_ == other.lines_;
 }
 
 }  // namespace lottery

@@ -3,7 +3,7 @@
 #include "lottery/ByteStream.h"
 #include "lottery/THistoryLine.h"
 
-#include <memory>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -18,19 +18,29 @@ struct HistoryRow {
 
 // The results history in insertion order (file order, then appended entries).
 // It is never reordered; lookups by date take the first entry of that date.
-// Entries keep their addresses while they are in the list.
+// Entries keep their addresses while they are in the list: room for the
+// largest history is set aside before the first entry goes in, so adding
+// never moves the entries, and they need no allocation of their own.
 class THistoryList {
 public:
+    THistoryList() = default;
+    THistoryList(THistoryList&&) = default;
+    THistoryList& operator=(THistoryList&&) = default;
+
     // The file's entry count is a signed 16-bit number.
     static constexpr int kMaxEntries = 32767;
 
-    // The count, then the records; an incomplete last record is dropped.
-    static THistoryList ReadFrom(ByteReader& reader);
+    // Replaces the entries by those at the stream's position: the count,
+    // then the records, read straight into the entries. An incomplete last
+    // record is dropped; a stream that fails gives no entries. The room set
+    // aside is kept, so a reload writes over memory already in use.
+    void ReadFrom(std::istream& in);
+    void Clear() { lines_.clear(); }
     void WriteTo(ByteWriter& writer) const;
 
     // Throws LotteryError when the list is full.
     THistoryLine& Add(const THistoryLine::Numbers& numbers, DayNumber drawDate);
-    THistoryLine& AddEmpty(DayNumber drawDate) { return Add({}, drawDate); }
+    THistoryLine& AddEmpty(DayNumber drawDate) { return Append(THistoryLine::Unrecorded(drawDate)); }
 
     bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }
     const THistoryLine* FindDrawOn(DayNumber day) const;
@@ -41,8 +51,8 @@ public:
 
     int Count() const { return static_cast<int>(lines_.size()); }
     bool Full() const { return Count() >= kMaxEntries; }
-    const THistoryLine& At(int index) const { return *lines_[index]; }
-    THistoryLine& At(int index) { return *lines_[index]; }
+    const THistoryLine& At(int index) const { return lines_[index]; }
+    THistoryLine& At(int index) { return lines_[index]; }
     int CountUnrecordedDraws() const;
 
     // One row per entry, in date order; entries of the same date keep their
@@ -52,7 +62,10 @@ public:
     bool operator==(const THistoryList& other) const;
 
 private:
-    std::vector<std::unique_ptr<THistoryLine>> lines_;
+    void SetAsideRoom();
+    THistoryLine& Append(const THistoryLine& line);
+
+    std::vector<THistoryLine> lines_;
 };
 
 }  // namespace lottery

@@ -4,20 +4,19 @@
 
 namespace lottery {
 
-TLine TLine::ReadFrom(ByteReader& reader) {
-    TLine line;
-    for (Board& board : line.boards_)
-        for (int16_t& number : board) number = reader.ReadInt16();
-    line.description_ = reader.ReadCountedText();
-    line.startDate_ = reader.ReadDouble();
-    line.weeks_ = reader.ReadInt16();
-    line.drawDays_ = reader.ReadInt16();
-    return line;
+static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersPerBoard * sizeof(int16_t),
+              "the boards are read and written as one block of numbers");
+
+void TLine::ReadFrom(ByteReader& reader) {
+    reader.ReadInt16s(boards_.front().data(), kBoardCount * kNumbersPerBoard);
+    description_.assign(reader.ReadCountedText());
+    startDate_ = reader.ReadDouble();
+    weeks_ = reader.ReadInt16();
+    drawDays_ = reader.ReadInt16();
 }
 
 void TLine::WriteTo(ByteWriter& writer) const {
-    for (const Board& board : boards_)
-        for (int16_t number : board) writer.WriteInt16(number);
+    writer.WriteBytes({reinterpret_cast<const char*>(boards_.data()), sizeof boards_});
     writer.WriteCountedText(description_);
     writer.WriteDouble(startDate_);
     writer.WriteInt16(weeks_);

@@ -22,8 +22,9 @@ public:
 
     TLine() = default;
 
-    // One ticket record at the reader's position, fields in file order.
-    static TLine ReadFrom(ByteReader& reader);
+    // Replaces every field by one ticket record at the reader's position,
+    // fields in file order. The description keeps its memory where it can.
+    void ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
     void SetTicket(const BoardArray& boards, const std::string& description, DayNumber startDate,

@@ -10,23 +10,27 @@ namespace {
 // The smallest ticket record: no boards beyond the 120 bytes, an empty
 // counted text, the date, the weeks and the draw days.
 constexpr std::size_t kSmallestRecord = 120 + 2 + 8 + 2 + 2;
+constexpr std::size_t kTypicalRecord = kSmallestRecord + 32;
 
 }  // namespace
 
-TLineList TLineList::ReadFrom(ByteReader& reader) {
-    TLineList list;
-    const int count = reader.ReadInt16();
-    if (count <= 0) return list;
-    list.lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
+void TLineList::ReadFrom(ByteReader& reader) {
+    const int count = std::max<int>(reader.ReadInt16(), 0);
+    lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
+    std::size_t loaded = 0;
     for (int i = 0; i < count; ++i) {
-        TLine line = TLine::ReadFrom(reader);
+        if (loaded == lines_.size()) lines_.push_back(std::make_unique<TLine>());
+        lines_[loaded]->ReadFrom(reader);
         if (reader.Exhausted()) break;
-        list.lines_.push_back(std::make_unique<TLine>(std::move(line)));
+        ++loaded;
     }
-    return list;
+    lines_.resize(loaded);
 }
 
 void TLineList::WriteTo(ByteWriter& writer) const {
+    // Walking the tickets once more to add up their sizes costs as much as
+    // the writing; room for a description of typical length is enough.
+    writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * kTypicalRecord);
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
     for (const auto& line : lines_) line->WriteTo(writer);
 }

@@ -24,8 +24,11 @@ public:
     // The file's ticket count is a signed 16-bit number.
     static constexpr int kMaxTickets = 32767;
 
-    // The count, then the records; an incomplete last record is dropped.
-    static TLineList ReadFrom(ByteReader& reader);
+    // Replaces the tickets by the file's: the count, then the records; an
+    // incomplete last record is dropped. The tickets already in the list are
+    // written over rather than freed and made again, which is what makes a
+    // reload of a large file quick.
+    void ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
     // Throws LotteryError when the list is full.

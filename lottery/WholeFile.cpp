@@ -7,11 +7,20 @@
 
 namespace lottery {
 
+// One read of the size the file system gives for a regular file, then
+// whatever a file that grew meanwhile (or had no size to give) still holds.
 std::string ReadWholeFile(const std::string& path, bool& opened) {
     std::ifstream in(path, std::ios::binary);
     opened = in.is_open();
     if (!opened) return {};
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+    std::string bytes(error ? 0 : static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return bytes;
 }
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {

@@ -51,7 +51,7 @@ TEST_P(PrizeTierTest, BoardAgainstBalls1To6Bonus7) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    DesignExamples, PrizeTierTest,
+    Boards, PrizeTierTest,
     ::testing::Values(TierCase{{1, 2, 3, 4, 5, 6}, '1'}, TierCase{{1, 2, 3, 4, 5, 7}, '2'},
                       TierCase{{1, 2, 3, 4, 5, 8}, '3'}, TierCase{{1, 2, 3, 4, 8, 9}, '4'},
                       TierCase{{1, 2, 3, 8, 9, 10}, '5'},

@@ -24,15 +24,12 @@ std::string HistoryFile(int count, const std::string& records) {
     return header.Bytes() + records;
 }
 
+// One record holding the numbers as given, in order.
 std::string Record(const THistoryLine::Numbers& numbers, double date) {
-    THistoryLine line;
-    line.SetResult(numbers, 0);
     ByteWriter writer;
-    line.WriteTo(writer);
-    std::string bytes = writer.Bytes();
-    ByteWriter dateBytes;
-    dateBytes.WriteDouble(date);
-    return bytes.replace(14, 8, dateBytes.Bytes());
+    for (int16_t number : numbers) writer.WriteInt16(number);
+    writer.WriteDouble(date);
+    return writer.Bytes();
 }
 
 class HistoryFileTest : public DataFileTest {
@@ -49,7 +46,8 @@ protected:
 
 std::vector<DayNumber> DatesInListOrder(const THistoryList& history) {
     std::vector<DayNumber> dates;
-    for (int i = 0; i < history.Count(); ++i) dates.push_back(static_cast<DayNumber>(history.At(i).DrawDate()));
+    for (int i = 0; i < history.Count(); ++i)
+        dates.push_back(static_cast<DayNumber>(history.At(i).DrawDate()));
     return dates;
 }
 
@@ -120,8 +118,7 @@ TEST_F(HistoryFileTest, FirstEntryOfADateWinsAndNoEntryIsReorderedOrDropped) {
     WriteFile(HistoryFile(5, Record({10, 11, 12, 13, 14, 15, 16}, afterTheLatest) +
                                  Record({1, 2, 3, 4, 5, 6, 7}, draw117 + 0.75) +
                                  Record({21, 22, 23, 24, 25, 26, 27}, draw117) +
-                                 Record({31, 32, 33, 34, 35, 36, 37}, friday) +
-                                 kUnrecordedRecord));
+                                 Record({31, 32, 33, 34, 35, 36, 37}, friday) + kUnrecordedRecord));
     LotteryState state = Loaded(DrawDateOf(120));
     const THistoryList& history = state.DrawHistory();
     // Draw 117 is there three times and is not filled; the rest of 1..120 is.
@@ -194,11 +191,22 @@ TEST_F(HistoryFileTest, CountOfZeroOrLessMeansNoEntries) {
 
 TEST_F(HistoryFileTest, TruncatedFilesLoadTheWholeRecordsOnly) {
     const std::string three = HistoryFile(3, kRecordedRecord + kUnrecordedRecord + kRecordedRecord);
+    LotteryState reloaded = State(kBeforeTheFirstDraw);
     for (std::size_t length = 0; length <= three.size(); ++length) {
+        WriteFile(three);
+        reloaded.LoadHistory();  // the truncated file then loads over three whole entries
         WriteFile(three.substr(0, length));
+        reloaded.LoadHistory();
+        const LotteryState fresh = Loaded(kBeforeTheFirstDraw);
         const int whole = length < 4 ? 0 : static_cast<int>((length - 4) / 22);
-        ASSERT_EQ(Loaded(kBeforeTheFirstDraw).DrawHistory().Count(), whole) << length;
+        ASSERT_EQ(fresh.DrawHistory().Count(), whole) << length;
+        ASSERT_EQ(reloaded.DrawHistory(), fresh.DrawHistory()) << length;
     }
+}
+
+TEST_F(HistoryFileTest, ADirectoryInPlaceOfTheFileGivesAnEmptyHistory) {
+    std::filesystem::create_directory(HistoryPath());
+    EXPECT_EQ(Loaded(DrawDateOf(120)).DrawHistory().Count(), 120);
 }
 
 TEST_F(HistoryFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {

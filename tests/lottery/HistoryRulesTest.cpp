@@ -21,8 +21,8 @@ TEST(HistoryRules, ValidateDrawNumbersAcceptsSevenDifferentNumbers1To49) {
 
 TEST(HistoryRules, ValidateDrawNumbersRejectsBadTexts) {
     const Texts good{"07", "12", "23", "31", "40", "45", "01"};
-    for (const std::string bad : {"", "0", "00", "50", "99", "1a", "a", " ", "-1", "4.5", "12 ",
-                                  "99999999999999999999"}) {
+    for (const std::string bad :
+         {"", "0", "00", "50", "99", "1a", "a", " ", "-1", "4.5", "12 ", "99999999999999999999"}) {
         for (std::size_t field = 0; field < good.size(); ++field) {
             Texts texts = good;
             texts[field] = bad;

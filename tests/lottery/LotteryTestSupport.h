@@ -36,9 +36,7 @@ protected:
                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(dir_);
     }
-    void TearDown() override {
-        std::filesystem::remove_all(dir_);
-    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::filesystem::path TicketPath() const { return dir_ / "T.TKT"; }
     std::filesystem::path HistoryPath() const { return dir_ / "T.HST"; }

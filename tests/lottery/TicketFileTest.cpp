@@ -77,13 +77,34 @@ TEST_F(TicketFileTest, OddWeeksAndDrawDaysSurviveAReload) {
 
 TEST_F(TicketFileTest, TruncatedFilesLoadTheWholeRecordsOnly) {
     const std::string two = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + ExampleTicketFile().substr(4);
+    LotteryState reloaded = State();
     for (std::size_t length = 0; length <= two.size(); ++length) {
+        WriteFile(two);
+        reloaded.LoadTickets();  // the truncated file then loads over two whole tickets
         WriteFile(two.substr(0, length));
-        LotteryState state = State();
-        state.LoadTickets();
+        LotteryState fresh = State();
+        fresh.LoadTickets();
+        reloaded.LoadTickets();
         const int whole = length < 4 ? 0 : static_cast<int>((length - 4) / 138);
-        ASSERT_EQ(state.TicketCount(), whole) << length;
+        ASSERT_EQ(fresh.TicketCount(), whole) << length;
+        ASSERT_EQ(reloaded.TicketList(), fresh.TicketList()) << length;
     }
+}
+
+TEST_F(TicketFileTest, ALoadReplacesEveryFieldOfTheTicketsItLoadsOver) {
+    WriteFile(ExampleTicketFile());
+    LotteryState fresh = State();
+    fresh.LoadTickets();
+
+    LotteryState edited = State();
+    edited.AddTicket(BoardsOf({{7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}}),
+                     "A description longer than the one in the file", 35469, 9, 2);
+    edited.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "second", 35469, 2, 1);
+    edited.LoadTickets();  // as "Cancel" does
+    ASSERT_EQ(edited.TicketCount(), 1);
+    EXPECT_EQ(edited.TicketList(), fresh.TicketList());
+    EXPECT_EQ(edited.TicketList().At(0).Description(), "abc");
+    EXPECT_EQ(edited.TicketList().At(0).CountBoards(), 1);
 }
 
 TEST_F(TicketFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
