@@ -3,9 +3,11 @@
 #include "lottery/ByteStream.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/THistoryList.h"
+#include "lottery/TLineList.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,12 +30,21 @@ std::string Saved(const List& list) {
     return writer.Bytes();
 }
 
-// A list from a file image, as the loads read it.
-template <typename List>
-List Loaded(std::string_view bytes) {
+// The lists from a file image, as the loads read them.
+inline lottery::TLineList LoadedTickets(std::string_view bytes) {
     lottery::ByteReader reader(bytes);
     reader.ReadUInt16();
-    return List::ReadFrom(reader);
+    lottery::TLineList tickets;
+    tickets.ReadFrom(reader);
+    return tickets;
+}
+
+inline lottery::THistoryList LoadedHistory(std::string_view bytes) {
+    std::istringstream in{std::string(bytes)};
+    in.ignore(sizeof(uint16_t));
+    lottery::THistoryList history;
+    history.ReadFrom(in);
+    return history;
 }
 
 // A loaded or imported history must hold every draw up to the latest one,

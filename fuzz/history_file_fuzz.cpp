@@ -14,7 +14,7 @@ namespace {
 constexpr int kLatestDraw = 300;
 
 THistoryList LoadedAndFilled(std::string_view bytes) {
-    THistoryList history = fuzz::Loaded<THistoryList>(bytes);
+    THistoryList history = fuzz::LoadedHistory(bytes);
     history.FillMissingDraws(kLatestDraw);
     return history;
 }

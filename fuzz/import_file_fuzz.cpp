@@ -17,8 +17,8 @@ constexpr int kLatestDraw = 300;
 void RequireWhole(const THistoryList& history) {
     fuzz::RequireEveryDraw(history, kLatestDraw);
     for (int i = 0; i < history.Count(); ++i) {
-        const THistoryLine& entry = history.At(i);
-        fuzz::Require(std::is_sorted(entry.BallArray().begin(), entry.BallArray().end()), "balls are stored in order");
+        const THistoryLine::Balls balls = history.At(i).BallArray();
+        fuzz::Require(std::is_sorted(balls.begin(), balls.end()), "balls are stored in order");
     }
 }
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (result.status != lottery::ImportStatus::Imported) return 0;
     RequireWhole(result.history);
     const std::string saved = fuzz::Saved(result.history);
-    THistoryList reloaded = fuzz::Loaded<THistoryList>(saved);
+    THistoryList reloaded = fuzz::LoadedHistory(saved);
     reloaded.FillMissingDraws(kLatestDraw);
     fuzz::Require(reloaded == result.history, "an imported history loads back as it was saved");
     return 0;

@@ -31,10 +31,10 @@ void ReadLikeTheScreens(const TLineList& tickets) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    const TLineList first = fuzz::Loaded<TLineList>(fuzz::BytesOf(data, size));
+    const TLineList first = fuzz::LoadedTickets(fuzz::BytesOf(data, size));
     ReadLikeTheScreens(first);
     const std::string saved = fuzz::Saved(first);
-    const TLineList second = fuzz::Loaded<TLineList>(saved);
+    const TLineList second = fuzz::LoadedTickets(saved);
     fuzz::Require(second == first, "a saved ticket list loads back as it was");
     fuzz::Require(fuzz::Saved(second) == saved, "saving a reloaded list writes the same bytes");
     return 0;
