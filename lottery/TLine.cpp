@@ -40,10 +40,12 @@ std::string TLine::NumberText(int board, int position) const {
     return TwoDigitText(Number(board, position));
 }
 
+// The same test as the lists' rows, so that a damaged file's negative first
+// number never counts a board that no list shows.
 int TLine::CountBoards() const {
     int count = 0;
-    for (const Board& board : boards_)
-        if (board[0] != 0) ++count;
+    for (int board = 1; board <= kBoardCount; ++board)
+        if (BoardInUse(board)) ++count;
     return count;
 }
 

@@ -57,8 +57,10 @@ int TLineList::CountAllBoards() const {
 }
 
 std::vector<TicketRow> TLineList::TicketRows() const {
+    // One row per used board: counting them first keeps the largest list
+    // from holding up to twice the room it needs.
     std::vector<TicketRow> rows;
-    rows.reserve(lines_.size() * TLine::kBoardCount);
+    rows.reserve(static_cast<std::size_t>(CountAllBoards()));
     for (int index = 0; index < Count(); ++index)
         for (int board = 1; board <= TLine::kBoardCount; ++board)
             if (lines_[index]->BoardInUse(board)) rows.push_back({lines_[index].get(), index + 1, board});

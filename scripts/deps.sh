@@ -9,9 +9,11 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
 )
-if [ "${1:-}" = "--with-tools" ]; then
-  packages+=(xvfb xauth imagemagick poppler-utils)
-fi
+case "${1:-}" in
+  --with-tools) packages+=(xvfb xauth imagemagick poppler-utils) ;;
+  # libFuzzer and the sanitizers' runtimes come with clang's runtime package.
+  --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
