@@ -11,9 +11,15 @@
 namespace master {
 namespace {
 
-QPixmap Canvas(const QSize& size) {
-    QPixmap pixmap(size);
+// A square picture of the given size on a transparent ground, drawn by the
+// given painting with antialiasing on.
+template <typename Painting>
+QPixmap Drawn(int size, Painting&& paint) {
+    QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter, static_cast<qreal>(size));
     return pixmap;
 }
 
@@ -41,7 +47,8 @@ void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QCol
 }  // namespace
 
 QPixmap Artwork::Logo(const QSize& size) {
-    QPixmap pixmap = Canvas(size);
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal radius = qMin(size.width() / 8.6, size.height() / 4.4);
@@ -60,57 +67,48 @@ QPixmap Artwork::Logo(const QSize& size) {
 }
 
 QPixmap Artwork::TicketsIcon(int size) {
-    QPixmap pixmap = Canvas(QSize(size, size));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    for (int sheet = 1; sheet >= 0; --sheet) {
-        const QRectF card(s * (0.12 + 0.12 * sheet), s * (0.18 - 0.1 * sheet), s * 0.62, s * 0.74);
-        painter.setPen(QPen(QColor(150, 40, 40), s / 32));
-        painter.setBrush(sheet ? QColor(255, 235, 200) : QColor(255, 250, 235));
-        painter.drawRoundedRect(card, s / 16, s / 16);
-    }
-    painter.setPen(QPen(QColor(200, 40, 40), s / 24));
-    for (int row = 0; row < 4; ++row) {
-        const qreal y = s * (0.34 + 0.13 * row);
-        painter.drawLine(QPointF(s * 0.22, y), QPointF(s * 0.62, y));
-    }
-    return pixmap;
+    return Drawn(size, [](QPainter& painter, qreal s) {
+        for (int sheet = 1; sheet >= 0; --sheet) {
+            const QRectF card(s * (0.12 + 0.12 * sheet), s * (0.18 - 0.1 * sheet), s * 0.62, s * 0.74);
+            painter.setPen(QPen(QColor(150, 40, 40), s / 32));
+            painter.setBrush(sheet ? QColor(255, 235, 200) : QColor(255, 250, 235));
+            painter.drawRoundedRect(card, s / 16, s / 16);
+        }
+        painter.setPen(QPen(QColor(200, 40, 40), s / 24));
+        for (int row = 0; row < 4; ++row) {
+            const qreal y = s * (0.34 + 0.13 * row);
+            painter.drawLine(QPointF(s * 0.22, y), QPointF(s * 0.62, y));
+        }
+    });
 }
 
 QPixmap Artwork::HaveYouWonIcon(int size) {
-    QPixmap pixmap = Canvas(QSize(size, size));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    QPainterPath star;
-    for (int point = 0; point < 10; ++point) {
-        const qreal radius = point % 2 == 0 ? s * 0.46 : s * 0.2;
-        const qreal angle = std::numbers::pi / 2 + point * std::numbers::pi / 5;
-        const QPointF p(s / 2 + radius * std::cos(angle), s / 2 - radius * std::sin(angle));
-        point == 0 ? star.moveTo(p) : star.lineTo(p);
-    }
-    star.closeSubpath();
-    painter.setPen(QPen(QColor(170, 110, 0), s / 28));
-    painter.setBrush(QColor(255, 200, 20));
-    painter.drawPath(star);
-    return pixmap;
+    return Drawn(size, [](QPainter& painter, qreal s) {
+        QPainterPath star;
+        for (int point = 0; point < 10; ++point) {
+            const qreal radius = point % 2 == 0 ? s * 0.46 : s * 0.2;
+            const qreal angle = std::numbers::pi / 2 + point * std::numbers::pi / 5;
+            const QPointF p(s / 2 + radius * std::cos(angle), s / 2 - radius * std::sin(angle));
+            point == 0 ? star.moveTo(p) : star.lineTo(p);
+        }
+        star.closeSubpath();
+        painter.setPen(QPen(QColor(170, 110, 0), s / 28));
+        painter.setBrush(QColor(255, 200, 20));
+        painter.drawPath(star);
+    });
 }
 
 QPixmap Artwork::HistoryIcon(int size) {
-    QPixmap pixmap = Canvas(QSize(size, size));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    const QRectF page(s * 0.14, s * 0.1, s * 0.72, s * 0.82);
-    painter.setPen(QPen(QColor(40, 70, 140), s / 30));
-    painter.setBrush(Qt::white);
-    painter.drawRect(page);
-    for (int row = 0; row < 4; ++row)
-        for (int ball = 0; ball < 4; ++ball)
-            DrawBall(painter, QPointF(s * (0.27 + 0.15 * ball), s * (0.25 + 0.18 * row)), s * 0.06,
-                     row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
-    return pixmap;
+    return Drawn(size, [](QPainter& painter, qreal s) {
+        const QRectF page(s * 0.14, s * 0.1, s * 0.72, s * 0.82);
+        painter.setPen(QPen(QColor(40, 70, 140), s / 30));
+        painter.setBrush(Qt::white);
+        painter.drawRect(page);
+        for (int row = 0; row < 4; ++row)
+            for (int ball = 0; ball < 4; ++ball)
+                DrawBall(painter, QPointF(s * (0.27 + 0.15 * ball), s * (0.25 + 0.18 * row)), s * 0.06,
+                         row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
+    });
 }
 
 }  // namespace master
