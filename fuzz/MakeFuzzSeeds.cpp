@@ -2,6 +2,7 @@
 // import_file}: the file layouts' own examples and edge cases, and, when the
 // real results file is given, the earliest real draws as a history file and
 // as an import file.
+#include "FuzzChecks.h"
 #include "lottery/ByteStream.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/HistoryImport.h"
@@ -33,26 +34,18 @@ void WriteSeed(const fs::path& directory, const std::string& name, const std::st
     std::ofstream(directory / name, std::ios::binary) << bytes;
 }
 
-template <typename List>
-std::string FileImage(const List& list) {
-    lottery::ByteWriter writer;
-    writer.WriteUInt16(1);
-    list.WriteTo(writer);
-    return writer.Bytes();
-}
-
 void WriteTicketSeeds(const fs::path& directory) {
     TLineList tickets;
-    WriteSeed(directory, "empty", FileImage(tickets));
+    WriteSeed(directory, "empty", fuzz::Saved(tickets));
     TLine::BoardArray boards{};
     boards[0] = {1, 2, 3, 4, 5, 6};
     tickets.AddTicket(boards, "", lottery::WednesdayDrawsStart, 1, 0);
-    WriteSeed(directory, "one-ticket-no-description", FileImage(tickets));
+    WriteSeed(directory, "one-ticket-no-description", fuzz::Saved(tickets));
     boards[1] = {7, 14, 21, 28, 35, 42};
     boards[2] = {44, 45, 46, 47, 48, 49};
     tickets.AddTicket(boards, "Syndicate", lottery::DrawDateOf(118), 32767, 3);
     tickets.AddTicket(boards, "Saturdays", lottery::DrawDateOf(200), 8, 2);
-    const std::string three = FileImage(tickets);
+    const std::string three = fuzz::Saved(tickets);
     WriteSeed(directory, "three-tickets", three);
     WriteSeed(directory, "three-tickets-truncated", three.substr(0, three.size() - 5));
     WriteSeed(directory, "negative-count", std::string("\x01\x00\xff\xff", 4) + three.substr(4));
@@ -60,10 +53,10 @@ void WriteTicketSeeds(const fs::path& directory) {
 
 void WriteHistorySeeds(const fs::path& directory) {
     THistoryList history;
-    WriteSeed(directory, "empty", FileImage(history));
+    WriteSeed(directory, "empty", fuzz::Saved(history));
     history.Add({1, 2, 3, 4, 5, 6, 7}, lottery::WednesdayDrawsStart);  // draw 117
     history.AddEmpty(lottery::WednesdayDrawsStart);
-    const std::string two = FileImage(history);
+    const std::string two = fuzz::Saved(history);
     WriteSeed(directory, "recorded-and-unrecorded-117", two);
     WriteSeed(directory, "truncated", two.substr(0, two.size() - 3));
 }
@@ -110,7 +103,7 @@ void WriteRealDataSeeds(const fs::path& output, const fs::path& csvPath) {
         history.Add(numbers, lottery::ParseImportDate(date).value_or(0));
     }
     WriteSeed(output / "import_file", "real-draws", importText);
-    WriteSeed(output / "history_file", "real-draws", FileImage(history));
+    WriteSeed(output / "history_file", "real-draws", fuzz::Saved(history));
 }
 
 }  // namespace

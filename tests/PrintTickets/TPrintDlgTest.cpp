@@ -1,4 +1,5 @@
 #include "PrintTickets/TPrintDlg.h"
+#include "PdfPageCount.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendarPopup.h"
 #include "report/RecordingSurface.h"
@@ -63,13 +64,6 @@ struct PrintDialog {
     }
 };
 
-int PdfPageCount(const QString& fileName) {
-    QFile pdf(fileName);
-    if (!pdf.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray content = pdf.readAll();
-    const qsizetype count = content.lastIndexOf("/Count ");
-    return count < 0 ? 0 : content.mid(count + 7, 6).split('\n').first().trimmed().toInt();
-}
 
 }  // namespace
 
@@ -219,7 +213,7 @@ private slots:
         print.TypeRange("01/02/1997", "08/02/1997");
         QTest::mouseClick(print.dialog.SaveAsPdfButton(), Qt::LeftButton);
         QVERIFY(print.Messages().isEmpty());
-        QCOMPARE(PdfPageCount(fileName), 3);
+        QCOMPARE(testsupport::PdfPageCount(fileName), 3);
         QCOMPARE(print.dialog.result(), int(QDialog::Accepted));
     }
 

@@ -1,4 +1,5 @@
 #include "report/PdfSurface.h"
+#include "PdfPageCount.h"
 #include "report/PrinterSurface.h"
 #include "tests/report/RecordedReport.h"
 #include "tests/report/SampleReport.h"
@@ -70,13 +71,6 @@ TEST(PdfSurface, PrintsTheSampleReportOnTwoPages) {
     EXPECT_TRUE(content.contains("/Count 2"));
 }
 
-int PdfPageCount(const QString& fileName) {
-    QFile pdf(fileName);
-    if (!pdf.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray content = pdf.readAll();
-    const qsizetype count = content.lastIndexOf("/Count ");
-    return count < 0 ? 0 : content.mid(count + 7, 6).split('\n').first().trimmed().toInt();
-}
 
 TEST(PdfSurface, AKeptDocumentCollectsSeveralJobsInOneFile) {
     QTemporaryDir dir;
@@ -96,7 +90,7 @@ TEST(PdfSurface, AKeptDocumentCollectsSeveralJobsInOneFile) {
     pdf.KeepDocumentOpen(false);
 
     EXPECT_EQ(pageNumbers, (std::vector<int>{1, 2, 1, 2}));
-    EXPECT_EQ(PdfPageCount(fileName), 4);
+    EXPECT_EQ(testsupport::PdfPageCount(fileName), 4);
 }
 
 TEST(PdfSurface, WithoutKeepingEveryJobWritesTheFileAnew) {
@@ -107,7 +101,7 @@ TEST(PdfSurface, WithoutKeepingEveryJobWritesTheFileAnew) {
     SampleReport sample(engine, 60);
     engine.PrintReport();
     engine.PrintReport();
-    EXPECT_EQ(PdfPageCount(fileName), 2);
+    EXPECT_EQ(testsupport::PdfPageCount(fileName), 2);
 }
 
 TEST(PrinterSurface, WithoutPrintersTheJobShowsTheMessage) {
