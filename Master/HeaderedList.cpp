@@ -1,10 +1,8 @@
 #include "Master/HeaderedList.h"
 
-#include "Master/RowDelegate.h"
+#include "Master/RowListView.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QTableView>
 #include <QStandardItemModel>
 
 namespace master {
@@ -34,29 +32,14 @@ HeaderedList::HeaderedList(QWidget* parent, const QRect& geometry, std::initiali
     }
     header_->setGeometry(1, 1, geometry.width() - 2, kHeaderHeight);
 
-    // A one-column table: its rows of fixed height are laid out lazily, so
-    // hundreds of thousands of them cost nothing until they are painted.
-    list_ = new QTableView(this);
+    list_ = new RowListView(this);
     list_->setGeometry(1, 1 + kHeaderHeight, geometry.width() - 2, geometry.height() - 2 - kHeaderHeight);
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setShowGrid(false);
-    list_->setWordWrap(false);
-    list_->horizontalHeader()->hide();
-    list_->horizontalHeader()->setStretchLastSection(true);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setMinimumSectionSize(1);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(list_, &RowListView::SelectionChanged, this, &HeaderedList::SelectionChanged);
 }
 
 void HeaderedList::SetModel(QAbstractItemModel* model, RowDelegate* delegate) {
-    list_->verticalHeader()->setDefaultSectionSize(delegate->RowHeight());
-    list_->setModel(model);
-    list_->setItemDelegate(delegate);
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &HeaderedList::SelectionChanged);
+    list_->SetModel(model, delegate);
 }
 
 int HeaderedList::SectionLeft(int section) const {
@@ -72,21 +55,11 @@ void HeaderedList::SetSectionWidth(int section, int width) {
 }
 
 int HeaderedList::SelectedRow() const {
-    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return list_->SelectedRow();
 }
 
 void HeaderedList::SelectRow(int row) {
-    QItemSelectionModel* selection = list_->selectionModel();
-    const QModelIndex index = list_->model()->index(row, 0);
-    if (!index.isValid()) {
-        // Also after a refill, where the old selection went without a word.
-        selection->clear();
-        emit SelectionChanged();
-        return;
-    }
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    list_->scrollTo(index);
+    list_->SelectRow(row);
 }
 
 }  // namespace master

@@ -7,12 +7,12 @@
 
 class QAbstractItemModel;
 class QHeaderView;
-class QTableView;
 class QStandardItemModel;
 
 namespace master {
 
 class RowDelegate;
+class RowListView;
 
 // A sunken panel holding a fixed header bar and, below it, a borderless list
 // whose rows are painted in the columns of the header by the list's delegate
@@ -25,7 +25,7 @@ public:
     HeaderedList(QWidget* parent, const QRect& geometry, std::initializer_list<Section> sections);
 
     QHeaderView* Header() const { return header_; }
-    QTableView* List() const { return list_; }
+    RowListView* List() const { return list_; }
     void SetModel(QAbstractItemModel* model, RowDelegate* delegate);
 
     // The left edge of header section k, and its width.
@@ -42,7 +42,7 @@ signals:
 private:
     QHeaderView* header_;
     QStandardItemModel* captions_;
-    QTableView* list_;
+    RowListView* list_;
 };
 
 }  // namespace master

@@ -9,7 +9,7 @@
 #include "app/DateText.h"
 
 #include <QLabel>
-#include <QTableView>
+#include "Master/RowListView.h"
 #include <QPushButton>
 
 namespace master {
@@ -47,7 +47,7 @@ TicketsPage::TicketsPage(const app::AppContext& context, lottery::LotteryState& 
 
     connect(button6_, &QPushButton::clicked, this, &TicketsPage::Button6Click);
     connect(button7_, &QPushButton::clicked, this, &TicketsPage::Button7Click);
-    connect(linesList_->List(), &QTableView::doubleClicked, this, &TicketsPage::Button7Click);
+    connect(linesList_->List(), &RowListView::RowDoubleClicked, this, &TicketsPage::Button7Click);
     connect(button9_, &QPushButton::clicked, this, [this] { Button9Click(button9_); });
     connect(button21_, &QPushButton::clicked, this, [this] { Button9Click(button21_); });
 }

@@ -4,6 +4,7 @@
 #include "Master/HistoryPage.h"
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
+#include "Master/RowListView.h"
 #include "Master/TMasterForm.h"
 #include "Master/TicketsPage.h"
 #include "PrintTickets/TPrintDlg.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -61,7 +61,7 @@ struct Fixture {
     bool Visible(const char* name) const { return form->findChild<QLabel*>(QLatin1String(name))->isVisible(); }
     QStringList Keys(const master::HeaderedList& list) const {
         QStringList keys;
-        const QAbstractItemModel* model = list.List()->model();
+        const QAbstractItemModel* model = list.List()->Model();
         for (int row = 0; row < model->rowCount(); ++row) keys << model->index(row, 0).data().toString();
         return keys;
     }
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(keys.first(), QStringLiteral("19941119"));
         QCOMPARE(keys.last(), QStringLiteral("20261205"));
         QCOMPARE(f.form->History()->HistoryList()->SelectedRow(), latest - 1);
-        QAbstractItemModelTester tester(f.form->History()->HistoryList()->List()->model(),
+        QAbstractItemModelTester tester(f.form->History()->HistoryList()->List()->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
 
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(f.Text("CheckL4"), QStringLiteral("Saturday 05 December 2026"));
         QVERIFY(!sheet->DrawUp()->isEnabled());
         QVERIFY(sheet->DrawDown()->isEnabled());
-        QAbstractItemModelTester tester(sheet->CheckList()->List()->model(),
+        QAbstractItemModelTester tester(sheet->CheckList()->List()->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
 
         QTest::mouseClick(sheet->ValidOnly(), Qt::LeftButton);  // all tickets, whatever their draws

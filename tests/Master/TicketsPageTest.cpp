@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "Master/HeaderedList.h"
 #include "Master/MainPage.h"
+#include "Master/RowListView.h"
 #include "Master/TMasterForm.h"
 #include "Master/TicketsPage.h"
 #include "TestDataDir.h"
@@ -8,7 +9,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QLabel>
-#include <QTableView>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -39,18 +39,17 @@ struct TicketsFixture {
     master::TicketsPage& Page() const { return *form->Tickets(); }
     QStringList Keys() const {
         QStringList keys;
-        const QAbstractItemModel* model = Page().LinesList()->List()->model();
+        const QAbstractItemModel* model = Page().LinesList()->List()->Model();
         for (int row = 0; row < model->rowCount(); ++row) keys << model->index(row, 0).data().toString();
         return keys;
     }
     QString Text(const char* label) const { return form->findChild<QLabel*>(QLatin1String(label))->text(); }
     bool Visible(const char* label) const { return form->findChild<QLabel*>(QLatin1String(label))->isVisible(); }
     void ClickRow(int row) const {
-        QTableView* list = Page().LinesList()->List();
-        const QModelIndex index = list->model()->index(row, 0);
-        list->scrollTo(index);
+        master::RowListView* list = Page().LinesList()->List();
+        list->ScrollTo(row);
         QCoreApplication::processEvents();
-        const QRect rect = list->visualRect(index);
+        const QRect rect = list->RowRect(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
 };
@@ -72,7 +71,7 @@ private slots:
         QCOMPARE(f.Keys(), (QStringList{"01-A", "01-B", "01-D", "02-A"}));
         QCOMPARE(f.Text("LineLabel"), QStringLiteral("2 Lottery Tickets (4 Lines)"));
         QCOMPARE(f.Page().LinesList()->SelectedRow(), 0);
-        QAbstractItemModelTester tester(f.Page().LinesList()->List()->model(),
+        QAbstractItemModelTester tester(f.Page().LinesList()->List()->Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
 
@@ -154,11 +153,11 @@ private slots:
                              .Add({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 9, 0)
                              .Add({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 1, 0)
                              .Bytes());
-        QTableView* list = f.Page().LinesList()->List();
+        master::RowListView* list = f.Page().LinesList()->List();
         QCoreApplication::processEvents();
         const QImage image = list->viewport()->grab().toImage();
         const auto hasRed = [&image, list](int row) {
-            const QRect rect = list->visualRect(list->model()->index(row, 0));
+            const QRect rect = list->RowRect(row);
             for (int y = rect.top(); y <= rect.bottom(); ++y)
                 for (int x = rect.left(); x <= rect.right(); ++x) {
                     const QColor c = image.pixelColor(x, y);

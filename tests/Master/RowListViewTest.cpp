@@ -1,0 +1,136 @@
+#include "Master/HeaderedList.h"
+#include "Master/RowDelegate.h"
+#include "Master/RowListView.h"
+#include "Master/RowsModel.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+using master::RowListView;
+
+namespace {
+
+constexpr int kRowHeight = 16;
+constexpr int kWholeRowsShown = 10;
+
+struct NumberRow {
+    int number = 0;
+    std::string Key() const { return std::to_string(number); }
+};
+
+// Remembers which rows it was asked to paint.
+class RecordingDelegate : public master::RowDelegate {
+public:
+    explicit RecordingDelegate(master::HeaderedList& list) : RowDelegate(list, kRowHeight, 1) {}
+    mutable std::vector<int> painted;
+
+protected:
+    void PaintRow(QPainter&, const QRect&, int row, const QColor&) const override { painted.push_back(row); }
+};
+
+// A list whose viewport shows ten whole rows and half of an eleventh.
+struct ListFixture {
+    master::HeaderedList list{nullptr, QRect(0, 0, 200, 20 + 2 + kWholeRowsShown * kRowHeight + kRowHeight / 2),
+                              {{"Number", 100}}};
+    master::RowsModel<NumberRow> rows;
+    RecordingDelegate* delegate = new RecordingDelegate(list);
+
+    explicit ListFixture(int count) {
+        Fill(count);
+        list.SetModel(&rows, delegate);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+    }
+    void Fill(int count) {
+        std::vector<NumberRow> numbers(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) numbers[static_cast<std::size_t>(i)].number = i;
+        rows.SetRows(std::move(numbers));
+    }
+    RowListView& View() const { return *list.List(); }
+    bool Shown(int row) const { return View().viewport()->rect().contains(View().RowRect(row)); }
+};
+
+}  // namespace
+
+class RowListViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keysMoveTheSelectionAndKeepItInView() {
+        ListFixture f(100);
+        QCOMPARE(f.View().SelectedRow(), -1);
+        QTest::keyClick(&f.View(), Qt::Key_Down);
+        QCOMPARE(f.View().SelectedRow(), 0);
+        QTest::keyClick(&f.View(), Qt::Key_Up);
+        QCOMPARE(f.View().SelectedRow(), 0);
+        QTest::keyClick(&f.View(), Qt::Key_PageDown);
+        QCOMPARE(f.View().SelectedRow(), kWholeRowsShown);
+        QVERIFY(f.Shown(kWholeRowsShown));
+        QTest::keyClick(&f.View(), Qt::Key_End);
+        QCOMPARE(f.View().SelectedRow(), 99);
+        QVERIFY(f.Shown(99));
+        QTest::keyClick(&f.View(), Qt::Key_Down);
+        QCOMPARE(f.View().SelectedRow(), 99);
+        QTest::keyClick(&f.View(), Qt::Key_PageUp);
+        QCOMPARE(f.View().SelectedRow(), 99 - kWholeRowsShown);
+        QTest::keyClick(&f.View(), Qt::Key_Home);
+        QCOMPARE(f.View().SelectedRow(), 0);
+        QVERIFY(f.Shown(0));
+    }
+
+    void keysOnAnEmptyListSelectNothing() {
+        ListFixture f(0);
+        QSignalSpy changed(&f.View(), &RowListView::SelectionChanged);
+        QTest::keyClick(&f.View(), Qt::Key_Down);
+        QTest::keyClick(&f.View(), Qt::Key_End);
+        QCOMPARE(f.View().SelectedRow(), -1);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void clicksSelectTheRowUnderThePointer() {
+        ListFixture f(5);
+        QSignalSpy changed(&f.View(), &RowListView::SelectionChanged);
+        QSignalSpy doubleClicked(&f.View(), &RowListView::RowDoubleClicked);
+        QTest::mouseClick(f.View().viewport(), Qt::LeftButton, {}, f.View().RowRect(2).center());
+        QCOMPARE(f.View().SelectedRow(), 2);
+        QTest::mouseClick(f.View().viewport(), Qt::LeftButton, {}, f.View().RowRect(2).center());
+        QCOMPARE(changed.count(), 1);  // the same row again changes nothing
+        QTest::mouseClick(f.View().viewport(), Qt::LeftButton, {}, f.View().RowRect(7).center());
+        QCOMPARE(f.View().SelectedRow(), 2);  // below the last row
+        QTest::mouseDClick(f.View().viewport(), Qt::LeftButton, {}, f.View().RowRect(4).center());
+        QCOMPARE(f.View().SelectedRow(), 4);
+        QCOMPARE(doubleClicked.count(), 1);
+        QCOMPARE(doubleClicked.first().first().toInt(), 4);
+    }
+
+    void aRefillDropsTheSelectionQuietly() {
+        ListFixture f(50);
+        f.View().SelectRow(40);
+        QSignalSpy changed(&f.View(), &RowListView::SelectionChanged);
+        f.Fill(20);
+        QCOMPARE(f.View().SelectedRow(), -1);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(f.View().verticalScrollBar()->maximum(), 20 - kWholeRowsShown);
+        f.View().SelectRow(20);  // out of range: no selection, said aloud
+        QCOMPARE(f.View().SelectedRow(), -1);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void onlyTheRowsInViewArePainted() {
+        ListFixture f(1'000'000);
+        f.View().SelectRow(600'000);
+        f.delegate->painted.clear();
+        f.View().viewport()->repaint();
+        const std::vector<int>& painted = f.delegate->painted;
+        // The selected row stands whole at the bottom, the next one cut in half.
+        QCOMPARE(static_cast<int>(painted.size()), kWholeRowsShown + 1);
+        QCOMPARE(painted.back(), 600'001);
+        QCOMPARE(painted.front(), 600'000 - kWholeRowsShown + 1);
+    }
+};
+
+QTEST_MAIN(RowListViewTest)
+#include "RowListViewTest.moc"
