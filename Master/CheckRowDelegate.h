@@ -15,7 +15,7 @@ namespace master {
 // board, the rest grey) and the prize won.
 class CheckRowDelegate : public RowDelegate {
 public:
-    CheckRowDelegate(HeaderedList& list, const RowsModel<lottery::CheckRow>& rows);
+    CheckRowDelegate(HeaderedList& list, const RowsModel<lottery::CheckRow>& rows, const lottery::TLineList& tickets);
 
     void SetDraw(const lottery::THistoryLine* draw) { draw_ = draw; }
 
@@ -27,6 +27,7 @@ private:
                      const QColor& textColour) const;
 
     const RowsModel<lottery::CheckRow>& rows_;
+    const lottery::TLineList& tickets_;
     const lottery::THistoryLine* draw_ = nullptr;
 };
 

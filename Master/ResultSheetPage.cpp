@@ -54,7 +54,7 @@ ResultSheetPage::ResultSheetPage(const app::AppContext& context, const lottery::
                                    {"  #5", 29}, {"  #6", 29}, {" Winning Line", 87}});
     checkList_->setObjectName(QStringLiteral("CheckList"));
     rows_ = new RowsModel<lottery::CheckRow>(this);
-    delegate_ = new CheckRowDelegate(*checkList_, *rows_);
+    delegate_ = new CheckRowDelegate(*checkList_, *rows_, lottery_.TicketList());
     checkList_->SetModel(rows_, delegate_);
     connect(checkList_, &HeaderedList::SelectionChanged, this, &ResultSheetPage::ShowTicketDescription);
 
@@ -138,7 +138,7 @@ void ResultSheetPage::ShowTicketDescription() {
 
 const lottery::TLine* ResultSheetPage::SelectedTicket() const {
     const int row = checkList_->SelectedRow();
-    return row < 0 ? nullptr : rows_->At(row).ticket;
+    return row < 0 ? nullptr : &lottery_.TicketList().TicketOf(rows_->At(row));
 }
 
 // "Display...": the selected board's ticket with each board's winnings.

@@ -13,14 +13,14 @@ TicketRowDelegate::TicketRowDelegate(HeaderedList& list, const RowsModel<lottery
 
 void TicketRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const QColor&) const {
     const lottery::TicketRow& ticketRow = rows_.At(row);
-    const lottery::TLine& ticket = *ticketRow.ticket;
+    const lottery::TLine& ticket = lottery_.TicketList().TicketOf(ticketRow);
     if (lottery_.TicketExpired(ticket)) painter.setPen(Qt::red);
 
     DrawText(painter, rect, Width(0) - TextWidth(painter, QStringLiteral("WW-W")),
              QString::fromStdString(ticketRow.Key()));
     for (int i = 1; i <= 6; ++i)
         DrawText(painter, rect, Left(i) + Width(i) - TextWidth(painter, QStringLiteral("WW")),
-                 QString::fromStdString(ticket.NumberText(ticketRow.board, i)));
+                 QString::fromStdString(ticket.NumberText(ticketRow.Board(), i)));
     DrawText(painter, rect, Left(7) + 5, QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays())));
     const lottery::DayNumber last = lottery::TicketLastDrawDate(ticket);
     if (last != 0) DrawText(painter, rect, Left(8) + 10, dates_.Display(last, app::DateText::kShortDisplay));

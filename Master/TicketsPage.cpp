@@ -134,7 +134,7 @@ void TicketsPage::UpdateTicketsCount() {
 
 const lottery::TLine* TicketsPage::SelectedTicket() const {
     const int row = linesList_->SelectedRow();
-    return row < 0 ? nullptr : rows_->At(row).ticket;
+    return row < 0 ? nullptr : &lottery_.TicketList().TicketOf(rows_->At(row));
 }
 
 void TicketsPage::ShowTicketDetails() {
@@ -144,7 +144,7 @@ void TicketsPage::ShowTicketDetails() {
             detail->ShowWhenNotEmpty(QString());
         return;
     }
-    const lottery::TLine& ticket = *rows_->At(row).ticket;
+    const lottery::TLine& ticket = lottery_.TicketList().TicketOf(rows_->At(row));
     const auto startDay = lottery::WholeDayOf(ticket.StartDate());
     startDateDetail_.ShowWhenNotEmpty(startDay ? context_.dates.Display(*startDay, app::DateText::kShortDisplay) : QString());
     descriptionDetail_.ShowWhenNotEmpty(app::FromAnsi(ticket.Description()));

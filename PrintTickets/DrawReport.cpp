@@ -41,8 +41,7 @@ DrawReport::DrawReport(const app::AppContext& context, const lottery::LotterySta
 void DrawReport::SetChecklist(const std::vector<lottery::TicketRow>& rows) {
     sourceList_.clear();
     sourceList_.reserve(rows.size());
-    for (const lottery::TicketRow& row : rows)
-        sourceList_.push_back({row.ticket, row.ticketNumber, static_cast<int16_t>(row.board), lottery::kNoPrizeTier});
+    for (const lottery::TicketRow& row : rows) sourceList_.emplace_back(row, lottery::kNoPrizeTier);
     selectedDrawResult_ = nullptr;
     checklistMode_ = true;
 }
@@ -121,49 +120,49 @@ void DrawReport::PrintDrawnAndHeadings(TReportEngine& report) {
 // Rows are printed while three lines remain; RowIndex carries the place in
 // the list over to the next page.
 bool DrawReport::ReportEngine1PrintPage(TReportEngine& report) {
-    const lottery::TLine* previous = nullptr;
+    int previousTicket = -1;
     while (report.LinesRemaining() > 2 && rowIndex_ < LastRow()) {
         const lottery::CheckRow& row = sourceList_[static_cast<std::size_t>(++rowIndex_)];
-        if (!lottery::TicketValidForDraw(*row.ticket, drawNumber_)) continue;
-        PrintRow(report, row, previous);
-        previous = row.ticket;
+        if (!lottery::TicketValidForDraw(TicketOf(row), drawNumber_)) continue;
+        PrintRow(report, row, previousTicket);
+        previousTicket = row.TicketIndex();
     }
     return rowIndex_ < LastRow();
 }
 
-void DrawReport::PrintRow(TReportEngine& report, const lottery::CheckRow& row, const lottery::TLine* previous) {
+void DrawReport::PrintRow(TReportEngine& report, const lottery::CheckRow& row, int previousTicket) {
     SelectBodyFont(report);
     // The boards of one ticket stand closer together than those of two.
-    const bool newTicket = checklistMode_ && previous && previous != row.ticket;
+    const bool newTicket = checklistMode_ && previousTicket >= 0 && previousTicket != row.TicketIndex();
     report.SetBaselineY(report.BaselineY() + (newTicket ? 0.1 : 0.05));
-    report.PrintTabbed(QStringLiteral("\t") + QString::fromStdString(lottery::TicketRowKey(row.ticketNumber, row.board)));
+    report.PrintTabbed(QStringLiteral("\t") + QString::fromStdString(lottery::TicketRowKey(row.TicketNumber(), row.Board())));
     PrintNumbers(report, row);
     report.PrintTabbed(EighthCell(row));
-    report.PrintTabbedLine(QStringLiteral("\t") + app::FromAnsi(row.ticket->Description()));
+    report.PrintTabbedLine(QStringLiteral("\t") + app::FromAnsi(TicketOf(row).Description()));
 }
 
 // On the result sheet drawn numbers stand out large and bold, the bonus ball
 // of a "5 and the Bonus" board large and italic, the others small.
 void DrawReport::PrintNumbers(TReportEngine& report, const lottery::CheckRow& row) {
-    const lottery::TLine& ticket = *row.ticket;
+    const lottery::TLine& ticket = TicketOf(row);
     for (int position = 1; position <= lottery::TLine::kNumbersPerBoard; ++position) {
         if (!checklistMode_) {
             const lottery::THistoryLine& draw = *selectedDrawResult_;
-            if (lottery::BoardNumberDrawn(ticket, draw, row.board, position))
+            if (lottery::BoardNumberDrawn(ticket, draw, row.Board(), position))
                 report.SelectFont(kBodyFace, 10, report::fsBold);
-            else if (row.tier == '2' && lottery::BoardNumberIsBonus(ticket, draw, row.board, position))
+            else if (row.Tier() == '2' && lottery::BoardNumberIsBonus(ticket, draw, row.Board(), position))
                 report.SelectFont(kBodyFace, 10, report::fsItalic);
             else
                 report.SelectFont(kBodyFace, 6, 0);
         }
-        report.PrintTabbed(QStringLiteral("\t") + QString::fromStdString(ticket.NumberText(row.board, position)));
+        report.PrintTabbed(QStringLiteral("\t") + QString::fromStdString(ticket.NumberText(row.Board(), position)));
         SelectBodyFont(report);
     }
 }
 
 QString DrawReport::EighthCell(const lottery::CheckRow& row) const {
-    if (!checklistMode_) return QString::fromStdString(lottery::PrintedTierText(row.tier));
-    const lottery::DayNumber renewal = lottery::TicketLastDrawDate(*row.ticket);
+    if (!checklistMode_) return QString::fromStdString(lottery::PrintedTierText(row.Tier()));
+    const lottery::DayNumber renewal = lottery::TicketLastDrawDate(TicketOf(row));
     return QStringLiteral("\t") + (renewal == 0 ? QString() : context_.dates.Display(renewal, app::DateText::kShortDisplay));
 }
 

@@ -40,9 +40,10 @@ private:
     int LastRow() const { return static_cast<int>(sourceList_.size()) - 1; }
     void PrintTitleAndBalls(report::TReportEngine& report);
     void PrintDrawnAndHeadings(report::TReportEngine& report);
-    void PrintRow(report::TReportEngine& report, const lottery::CheckRow& row, const lottery::TLine* previous);
+    void PrintRow(report::TReportEngine& report, const lottery::CheckRow& row, int previousTicket);
     void PrintNumbers(report::TReportEngine& report, const lottery::CheckRow& row);
     QString EighthCell(const lottery::CheckRow& row) const;
+    const lottery::TLine& TicketOf(const lottery::CheckRow& row) const { return lottery_.TicketList().TicketOf(row); }
 
     const app::AppContext& context_;
     const lottery::LotteryState& lottery_;

@@ -16,10 +16,10 @@ void ReadLikeTheScreens(const TLineList& tickets) {
     const lottery::DayNumber today = lottery::DrawDateOf(kLatestDraw);
     int boards = 0;
     for (const lottery::TicketRow& row : tickets.TicketRows()) {
-        const TLine& ticket = *row.ticket;
-        fuzz::Require(ticket.BoardInUse(row.board), "a row names a used board");
+        const TLine& ticket = tickets.TicketOf(row);
+        fuzz::Require(ticket.BoardInUse(row.Board()), "a row names a used board");
         (void)row.Key();
-        (void)ticket.NumberText(row.board, 6);
+        (void)ticket.NumberText(row.Board(), 6);
         (void)lottery::DrawDaysText(ticket.DrawDays());
         (void)lottery::TicketExpired(ticket, today);
         (void)lottery::TicketValidForDraw(ticket, kLatestDraw);

@@ -3,6 +3,7 @@
 #include "lottery/PrizeTier.h"
 #include "lottery/THistoryLine.h"
 #include "lottery/TLineList.h"
+#include "lottery/TicketRow.h"
 
 #include <cstdint>
 #include <string>
@@ -14,15 +15,18 @@ namespace lottery {
 // TicketRowKey, for example "5 01-A" or "6 100-C".
 std::string CheckRowKey(char tierCode, int ticketNumber, int board);
 
-// One checked board of one ticket.
-struct CheckRow {
-    const TLine* ticket = nullptr;
-    int ticketNumber = 0;      // 1-based position in the ticket list
-    int16_t board = 0;         // 1..10
-    char tier = kNoPrizeTier;  // PrizeTierCode
+// One checked board of one ticket, with its prize tier in the high bits of
+// the row's word: ordering the words orders the sheet by tier, then ticket
+// number, then board (ordering the row keys as text would put ticket 100
+// between tickets 10 and 11).
+class CheckRow : public TicketRow {
+public:
+    CheckRow(TicketRow board, char tierCode);
 
-    std::string Key() const { return CheckRowKey(tier, ticketNumber, board); }
-    bool Wins() const { return tier != kNoPrizeTier; }
+    char Tier() const { return static_cast<char>(kJackpotTier + TierIndex()); }
+    int TierIndex() const { return static_cast<int>(packed_ >> kFreeShift); }
+    bool Wins() const { return Tier() != kNoPrizeTier; }
+    std::string Key() const { return CheckRowKey(Tier(), TicketNumber(), Board()); }
 };
 
 struct CheckCounts {

@@ -72,8 +72,4 @@ std::string TwoDigitText(int number) {
     return number < 0 ? "-" + text : text;
 }
 
-std::string TicketRowKey(int ticketNumber, int board) {
-    return TwoDigitText(ticketNumber) + "-" + static_cast<char>('A' + board - 1);
-}
-
 }  // namespace lottery

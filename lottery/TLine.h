@@ -60,8 +60,4 @@ std::string DrawDaysText(int drawDays);
 // Two digits at least: 7 gives "07", 100 gives "100".
 std::string TwoDigitText(int number);
 
-// The list-row key of one board: "%.2d-" of the ticket number and the board
-// letter, for example 01-A or 100-C.
-std::string TicketRowKey(int ticketNumber, int board);
-
 }  // namespace lottery

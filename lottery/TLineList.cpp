@@ -63,7 +63,7 @@ std::vector<TicketRow> TLineList::TicketRows() const {
     rows.reserve(static_cast<std::size_t>(CountAllBoards()));
     for (int index = 0; index < Count(); ++index)
         for (int board = 1; board <= TLine::kBoardCount; ++board)
-            if (lines_[index]->BoardInUse(board)) rows.push_back({lines_[index].get(), index + 1, board});
+            if (lines_[index]->BoardInUse(board)) rows.emplace_back(index, board);
     return rows;
 }
 

@@ -2,23 +2,16 @@
 
 #include "lottery/ByteStream.h"
 #include "lottery/TLine.h"
+#include "lottery/TicketRow.h"
 
 #include <memory>
 #include <vector>
 
 namespace lottery {
 
-// One used board of one ticket, as the ticket lists show it.
-struct TicketRow {
-    const TLine* ticket = nullptr;
-    int ticketNumber = 0;  // 1-based position in the list
-    int board = 0;         // 1..10
-
-    std::string Key() const { return TicketRowKey(ticketNumber, board); }
-};
-
 // The ordered list of tickets. Tickets keep their addresses while they are
-// in the list, so rows can refer to them.
+// in the list; rows name them by their place, so rows made before a change
+// to the list are made again after it.
 class TLineList {
 public:
     // The file's ticket count is a signed 16-bit number.
@@ -39,6 +32,7 @@ public:
     int Count() const { return static_cast<int>(lines_.size()); }
     const TLine& At(int index) const { return *lines_[index]; }
     TLine& At(int index) { return *lines_[index]; }
+    const TLine& TicketOf(const TicketRow& row) const { return At(row.TicketIndex()); }
     int CountAllBoards() const;
 
     std::vector<TicketRow> TicketRows() const;

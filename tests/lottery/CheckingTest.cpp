@@ -113,8 +113,9 @@ TEST(Checking, RowsStandByTierThenTicketThenBoard) {
     const std::vector<CheckRow> rows = FillCheckRows(tickets, Draw({1, 2, 3, 4, 5, 6, 7}), false);
     EXPECT_EQ(KeysOf(rows), (std::vector<std::string>{"1 01-D", "1 02-B", "5 01-B", "6 01-A", "6 01-C",
                                                       "6 02-A", "6 02-C"}));
-    EXPECT_EQ(rows[1].ticket, &tickets.At(1));
-    EXPECT_EQ(rows[1].board, 2);
+    EXPECT_EQ(&tickets.TicketOf(rows[1]), &tickets.At(1));
+    EXPECT_EQ(rows[1].Tier(), kJackpotTier);
+    EXPECT_EQ(rows[1].Board(), 2);
     const CheckCounts counts = CountCheckRows(rows);
     EXPECT_EQ(counts.boardsChecked, 7);
     EXPECT_EQ(counts.winningBoards, 3);
@@ -132,8 +133,8 @@ TEST(Checking, ThreeDigitTicketNumbersSortByNumberNotByText) {
     const std::vector<std::string> keys = KeysOf(rows);
     const std::vector<std::string> winners(keys.begin(), keys.begin() + 5);
     EXPECT_EQ(winners, (std::vector<std::string>{"5 09-C", "5 10-C", "5 11-C", "5 100-C", "5 101-C"}));
-    EXPECT_EQ(rows[3].ticketNumber, 100);
-    EXPECT_EQ(rows[3].board, 3);
+    EXPECT_EQ(rows[3].TicketNumber(), 100);
+    EXPECT_EQ(rows[3].Board(), 3);
     EXPECT_EQ(rows[3].Key().back(), 'C');
     // Eight tickets of three losing boards, then two boards each of 09 and 10.
     EXPECT_EQ(keys[5 + 8 * 3 + 3], "6 10-B");
@@ -155,4 +156,19 @@ TEST(Checking, ValidOnlyLeavesOutTicketsNotEnteredForTheDraw) {
     const THistoryLine wednesday = Draw({1, 2, 3, 4, 5, 6, 7}, 119);
     EXPECT_EQ(KeysOf(FillCheckRows(tickets, wednesday, true)),
               (std::vector<std::string>{"1 01-A", "5 02-A", "6 02-B"}));
+}
+
+// A row is one packed word: the last ticket, the tenth board and every tier
+// must come back out of it unharmed.
+TEST(Checking, RowsHoldTheLastTicketTheLastBoardAndEveryTier) {
+    const TicketRow last(TLineList::kMaxTickets - 1, TLine::kBoardCount);
+    EXPECT_EQ(last.TicketNumber(), TLineList::kMaxTickets);
+    EXPECT_EQ(last.Board(), TLine::kBoardCount);
+    EXPECT_EQ(last.Key(), "32767-J");
+    for (char tier = kJackpotTier; tier <= kNoPrizeTier; ++tier) {
+        const CheckRow row(last, tier);
+        EXPECT_EQ(row.Tier(), tier);
+        EXPECT_EQ(row.TicketNumber(), TLineList::kMaxTickets);
+        EXPECT_EQ(row.Board(), TLine::kBoardCount);
+    }
 }

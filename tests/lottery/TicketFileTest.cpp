@@ -134,7 +134,7 @@ TEST_F(TicketFileTest, RowsCountsAndRenumbering) {
     const auto rows = state.FillTicketRows();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].Key(), "02-A");
-    EXPECT_EQ(rows[1].ticket->Description(), "c");
+    EXPECT_EQ(state.TicketList().TicketOf(rows[1]).Description(), "c");
 
     state.ReplaceTicket(first, BoardsOf({{2, 3, 4, 5, 6, 7}}), "edited", 35469, 2, 2);
     EXPECT_EQ(&state.TicketList().At(0), &first);
