@@ -36,7 +36,7 @@ std::string ToAnsi(const QString& text) {
     return bytes;
 }
 
-QString FromAnsi(const std::string& bytes) {
+QString FromAnsi(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes) text.append(QChar(CharOfByte(static_cast<unsigned char>(byte))));

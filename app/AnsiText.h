@@ -3,12 +3,13 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace app {
 
 // Descriptions are stored as Windows-1252 bytes, the code page the data files
 // were made with. A character that code page cannot hold is written as "?".
 std::string ToAnsi(const QString& text);
-QString FromAnsi(const std::string& bytes);
+QString FromAnsi(std::string_view bytes);
 
 }  // namespace app

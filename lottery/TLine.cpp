@@ -9,7 +9,7 @@ static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersP
 
 void TLine::ReadFrom(ByteReader& reader) {
     reader.ReadInt16s(boards_.front().data(), kBoardCount * kNumbersPerBoard);
-    description_.assign(reader.ReadCountedText());
+    description_.Assign(reader.ReadCountedText());
     startDate_ = reader.ReadDouble();
     weeks_ = reader.ReadInt16();
     drawDays_ = reader.ReadInt16();
@@ -17,23 +17,19 @@ void TLine::ReadFrom(ByteReader& reader) {
 
 void TLine::WriteTo(ByteWriter& writer) const {
     writer.WriteBytes({reinterpret_cast<const char*>(boards_.data()), sizeof boards_});
-    writer.WriteCountedText(description_);
+    writer.WriteCountedText(description_.View());
     writer.WriteDouble(startDate_);
     writer.WriteInt16(weeks_);
     writer.WriteInt16(drawDays_);
 }
 
-void TLine::SetTicket(const BoardArray& boards, const std::string& description, DayNumber startDate,
+void TLine::SetTicket(const BoardArray& boards, std::string_view description, DayNumber startDate,
                       int16_t weeks, int16_t drawDays) {
     boards_ = boards;
     SetDescription(description);
     startDate_ = startDate;
     weeks_ = weeks;
     drawDays_ = drawDays;
-}
-
-void TLine::SetDescription(const std::string& description) {
-    description_ = description.substr(0, kMaxDescriptionLength);
 }
 
 std::string TLine::NumberText(int board, int position) const {

@@ -2,6 +2,7 @@
 
 #include "lottery/ByteStream.h"
 #include "lottery/CivilDate.h"
+#include "lottery/TicketText.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,7 @@ class TLine {
 public:
     static constexpr int kBoardCount = 10;
     static constexpr int kNumbersPerBoard = 6;
-    static constexpr std::size_t kMaxDescriptionLength = 255;
+    static constexpr std::size_t kMaxDescriptionLength = TicketText::kMaxLength;
     static constexpr int16_t kUnlimitedWeeks = 9;
 
     using Board = std::array<int16_t, kNumbersPerBoard>;
@@ -23,20 +24,20 @@ public:
     TLine() = default;
 
     // Replaces every field by one ticket record at the reader's position,
-    // fields in file order. The description keeps its memory where it can.
+    // fields in file order.
     void ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
-    void SetTicket(const BoardArray& boards, const std::string& description, DayNumber startDate,
+    void SetTicket(const BoardArray& boards, std::string_view description, DayNumber startDate,
                    int16_t weeks, int16_t drawDays);
     // Keeps at most the first 255 bytes: longer text cannot be stored.
-    void SetDescription(const std::string& description);
+    void SetDescription(std::string_view description) { description_.Assign(description); }
 
     const BoardArray& Boards() const { return boards_; }
     // board 1..10, position 1..6
     int16_t Number(int board, int position) const { return boards_[board - 1][position - 1]; }
     std::string NumberText(int board, int position) const;
-    const std::string& Description() const { return description_; }
+    std::string_view Description() const { return description_.View(); }
     double StartDate() const { return startDate_; }
     int16_t Weeks() const { return weeks_; }
     int16_t DrawDays() const { return drawDays_; }
@@ -48,7 +49,7 @@ public:
 
 private:
     BoardArray boards_{};
-    std::string description_;
+    TicketText description_;
     double startDate_ = 0;
     int16_t weeks_ = 0;
     int16_t drawDays_ = 0;

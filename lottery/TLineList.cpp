@@ -19,8 +19,8 @@ void TLineList::ReadFrom(ByteReader& reader) {
     lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
     std::size_t loaded = 0;
     for (int i = 0; i < count; ++i) {
-        if (loaded == lines_.size()) lines_.push_back(std::make_unique<TLine>());
-        lines_[loaded]->ReadFrom(reader);
+        if (loaded == lines_.size()) lines_.emplace_back();
+        lines_[loaded].ReadFrom(reader);
         if (reader.Exhausted()) break;
         ++loaded;
     }
@@ -32,7 +32,7 @@ void TLineList::WriteTo(ByteWriter& writer) const {
     // the writing; room for a description of typical length is enough.
     writer.Reserve(writer.Bytes().size() + sizeof(int16_t) + lines_.size() * kTypicalRecord);
     writer.WriteInt16(static_cast<int16_t>(lines_.size()));
-    for (const auto& line : lines_) line->WriteTo(writer);
+    for (const TLine& line : lines_) line.WriteTo(writer);
 }
 
 TLine& TLineList::AddTicket(const TLine::BoardArray& boards, const std::string& description,
@@ -40,19 +40,18 @@ TLine& TLineList::AddTicket(const TLine::BoardArray& boards, const std::string& 
     if (Count() >= kMaxTickets)
         throw LotteryError("Cannot add the ticket: Tallimo can keep at most 32767 tickets.\r\n\r\n"
                            "Delete tickets you no longer need, then add it again.");
-    auto line = std::make_unique<TLine>();
-    line->SetTicket(boards, description, startDate, weeks, drawDays);
-    lines_.push_back(std::move(line));
-    return *lines_.back();
+    TLine& line = lines_.emplace_back();
+    line.SetTicket(boards, description, startDate, weeks, drawDays);
+    return line;
 }
 
 void TLineList::DeleteTicket(const TLine& ticket) {
-    std::erase_if(lines_, [&ticket](const auto& line) { return line.get() == &ticket; });
+    std::erase_if(lines_, [&ticket](const TLine& line) { return &line == &ticket; });
 }
 
 int TLineList::CountAllBoards() const {
     int count = 0;
-    for (const auto& line : lines_) count += line->CountBoards();
+    for (const TLine& line : lines_) count += line.CountBoards();
     return count;
 }
 
@@ -63,13 +62,12 @@ std::vector<TicketRow> TLineList::TicketRows() const {
     rows.reserve(static_cast<std::size_t>(CountAllBoards()));
     for (int index = 0; index < Count(); ++index)
         for (int board = 1; board <= TLine::kBoardCount; ++board)
-            if (lines_[index]->BoardInUse(board)) rows.emplace_back(index, board);
+            if (At(index).BoardInUse(board)) rows.emplace_back(index, board);
     return rows;
 }
 
 bool TLineList::operator==(const TLineList& other) const {
-    return std::equal(lines_.begin(), lines_.end(), other.lines_.begin(), other.lines_.end(),
-                      [](const auto& a, const auto& b) { return *a == *b; });
+    return lines_ == other.lines_;
 }
 
 }  // namespace lottery

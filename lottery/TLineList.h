@@ -4,14 +4,14 @@
 #include "lottery/TLine.h"
 #include "lottery/TicketRow.h"
 
-#include <memory>
 #include <vector>
 
 namespace lottery {
 
-// The ordered list of tickets. Tickets keep their addresses while they are
-// in the list; rows name them by their place, so rows made before a change
-// to the list are made again after it.
+// The ordered list of tickets, kept side by side in one block so that a
+// large file loads without asking the heap for each ticket. Adding or
+// deleting a ticket may move the others: references to tickets, and rows,
+// which name tickets by their place, are good until the list next changes.
 class TLineList {
 public:
     // The file's ticket count is a signed 16-bit number.
@@ -19,8 +19,7 @@ public:
 
     // Replaces the tickets by the file's: the count, then the records; an
     // incomplete last record is dropped. The tickets already in the list are
-    // written over rather than freed and made again, which is what makes a
-    // reload of a large file quick.
+    // written over rather than made again.
     void ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
@@ -30,8 +29,8 @@ public:
     void DeleteTicket(const TLine& ticket);
 
     int Count() const { return static_cast<int>(lines_.size()); }
-    const TLine& At(int index) const { return *lines_[index]; }
-    TLine& At(int index) { return *lines_[index]; }
+    const TLine& At(int index) const { return lines_[static_cast<std::size_t>(index)]; }
+    TLine& At(int index) { return lines_[static_cast<std::size_t>(index)]; }
     const TLine& TicketOf(const TicketRow& row) const { return At(row.TicketIndex()); }
     int CountAllBoards() const;
 
@@ -40,7 +39,7 @@ public:
     bool operator==(const TLineList& other) const;
 
 private:
-    std::vector<std::unique_ptr<TLine>> lines_;
+    std::vector<TLine> lines_;
 };
 
 }  // namespace lottery

@@ -116,7 +116,7 @@ TEST_F(TicketFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
 
 TEST_F(TicketFileTest, RowsCountsAndRenumbering) {
     LotteryState state = State();
-    const TLine& first = state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "a", 35466, 1, 0);
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "a", 35466, 1, 0);
     state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {}, {13, 14, 15, 16, 17, 18}}),
                     "b", 35466, 9, 0);
     state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "c", 35466, 9, 0);
@@ -136,6 +136,7 @@ TEST_F(TicketFileTest, RowsCountsAndRenumbering) {
     EXPECT_EQ(rows[1].Key(), "02-A");
     EXPECT_EQ(state.TicketList().TicketOf(rows[1]).Description(), "c");
 
+    const TLine& first = state.TicketList().At(0);
     state.ReplaceTicket(first, BoardsOf({{2, 3, 4, 5, 6, 7}}), "edited", 35469, 2, 2);
     EXPECT_EQ(&state.TicketList().At(0), &first);
     EXPECT_EQ(first.Description(), "edited");
