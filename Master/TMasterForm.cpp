@@ -63,7 +63,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     lottery_.LoadTickets();
     lottery_.LoadHistory();
-    ticketsPage_->FillTicketsList();
+    // The tickets list is filled each time its page is entered; filling it
+    // here too would cost start-up a row for every board for nothing.
     historyPage_->FillHistoryPage();
     UpdateMainCounters();
 }
@@ -216,7 +217,7 @@ void TMasterForm::Button3Click() {
 // "&Print..." prints checklists; "Print..." on the result sheet prints the
 // sheet of the selected draw.
 void TMasterForm::Button19Click(const QPushButton* raisedBy) {
-    if (ticketsPage_->Rows().rowCount() == 0) {
+    if (lottery_.TicketList().CountAllBoards() == 0) {
         platform_.Beep();
         return;
     }

@@ -8,12 +8,16 @@
 
 namespace lottery {
 
-// Reads little-endian values from bytes already in memory. Reading past the
-// end never fails loudly: it yields zeros and marks the reader as exhausted,
-// so loaders can drop an incomplete record instead of trusting the file.
+// Reads little-endian values from bytes in memory, all at once or, through a
+// subclass, a window at a time. Reading past the end never fails loudly: it
+// yields zeros and marks the reader as exhausted, so loaders can drop an
+// incomplete record instead of trusting the file.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes);
+    virtual ~ByteReader() = default;
+    ByteReader(const ByteReader&) = delete;
+    ByteReader& operator=(const ByteReader&) = delete;
 
     uint16_t ReadUInt16() { return Read<uint16_t>(); }
     int16_t ReadInt16() { return Read<int16_t>(); }
@@ -24,15 +28,30 @@ public:
         if (Take(count * sizeof *values, where)) std::memcpy(values, where, count * sizeof *values);
         else std::memset(values, 0, count * sizeof *values);
     }
-    // The text of a counted-text block: its bytes before the first NUL.
+    // The text of a counted-text block: its bytes before the first NUL. It
+    // stays readable until the next read.
     std::string_view ReadCountedText();
 
     bool Exhausted() const { return exhausted_; }
-    std::size_t Remaining() const { return bytes_.size() - position_; }
+    // The bytes left, in view or still to come.
+    std::size_t Remaining() const { return InView() + stillToCome_; }
+
+protected:
+    ByteReader() = default;
+    // Asked when fewer than count bytes are in view: a windowed reader brings
+    // at least that many into view if it can, and says whether it could.
+    virtual bool BringIntoView(std::size_t count);
+    std::string_view Unread() const { return bytes_.substr(position_); }
+    void ShowBytes(std::string_view bytes, std::size_t stillToCome) {
+        bytes_ = bytes;
+        position_ = 0;
+        stillToCome_ = stillToCome;
+    }
 
 private:
+    std::size_t InView() const { return bytes_.size() - position_; }
     bool Take(std::size_t count, const char*& where) {
-        if (exhausted_ || Remaining() < count) return GiveUp();
+        if (exhausted_ || (InView() < count && !BringIntoView(count))) return GiveUp();
         where = bytes_.data() + position_;
         position_ += count;
         return true;
@@ -50,6 +69,7 @@ private:
 
     std::string_view bytes_;
     std::size_t position_ = 0;
+    std::size_t stillToCome_ = 0;
     bool exhausted_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "lottery/LotteryState.h"
 
+#include "lottery/FileByteReader.h"
 #include "lottery/LotteryError.h"
 #include "lottery/WholeFile.h"
 
@@ -14,9 +15,7 @@ LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePa
       latestDrawNumber_(LatestDrawOnOrBefore(today_())) {}
 
 void LotteryState::LoadTickets() {
-    bool opened = false;
-    const std::string bytes = ReadWholeFile(ticketFilePath_, opened);
-    ByteReader reader(bytes);
+    FileByteReader reader(ticketFilePath_);
     reader.ReadUInt16();  // the format word is not checked
     ticketList_.ReadFrom(reader);
 }
