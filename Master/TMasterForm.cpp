@@ -63,9 +63,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     lottery_.LoadTickets();
     lottery_.LoadHistory();
-    // The tickets list is filled each time its page is entered; filling it
-    // here too would cost start-up a row for every board for nothing.
-    historyPage_->FillHistoryPage();
+    // The lists are filled when their pages are entered: filling them here
+    // would cost start-up a row for every board and draw for nothing.
     UpdateMainCounters();
 }
 
@@ -140,6 +139,7 @@ void TMasterForm::ConnectHistoryPages() {
 
 // "Have you Won?": the latest draw of the history, on to the result sheet.
 void TMasterForm::BitBtn5Click() {
+    historyPage_->FillHistoryPage();
     const int rows = historyPage_->Rows().rowCount();
     if (rows == 0) return;
     historyPage_->HistoryList()->SelectRow(rows - 1);

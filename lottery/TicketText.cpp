@@ -28,7 +28,7 @@ TicketText& TicketText::operator=(TicketText&& other) noexcept {
 void TicketText::Assign(std::string_view text) {
     text = text.substr(0, kMaxLength);
     if (text.size() <= kInlineCapacity) {
-        std::memmove(inline_.data(), text.data(), text.size());
+        if (!text.empty()) std::memmove(inline_.data(), text.data(), text.size());
         heap_.reset();
     } else {
         // A new block before the old one goes: the text may be the old one's.
