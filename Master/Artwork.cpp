@@ -111,4 +111,16 @@ QPixmap Artwork::HistoryIcon(int size) {
     });
 }
 
+QPixmap Artwork::ArrowIcon(int size, bool up) {
+    return Drawn(size, [up](QPainter& painter, qreal side) {
+        const qreal tip = up ? side * 0.25 : side * 0.75;
+        const qreal base = up ? side * 0.75 : side * 0.25;
+        const std::array<QPointF, 3> corners = {QPointF(side / 2, tip), QPointF(side * 0.15, base),
+                                                QPointF(side * 0.85, base)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+    });
+}
+
 }  // namespace master

@@ -12,6 +12,8 @@ public:
     static QPixmap TicketsIcon(int size);
     static QPixmap HaveYouWonIcon(int size);
     static QPixmap HistoryIcon(int size);
+    // A solid triangle pointing up, or down.
+    static QPixmap ArrowIcon(int size, bool up);
 };
 
 }  // namespace master

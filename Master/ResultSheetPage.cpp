@@ -1,6 +1,7 @@
 #include "Master/ResultSheetPage.h"
 
 #include "AddLineDlg/TAddLineForm.h"
+#include "Master/Artwork.h"
 #include "Master/CheckRowDelegate.h"
 #include "Master/HeaderedList.h"
 #include "Master/HistoryPage.h"
@@ -13,7 +14,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
+#include <QIcon>
 
 namespace master {
 namespace {
@@ -30,10 +31,12 @@ QString WinningNumbersText(const lottery::THistoryLine& draw) {
            QString::fromStdString(draw.NumberText(lottery::THistoryLine::kNumberCount));
 }
 
-// "Draw" with its arrow picture to the right of the caption.
-QPushButton* DrawButton(QWidget* parent, const QString& name, QStyle::StandardPixmap arrow, int top) {
+// "Draw" with its arrow picture to the right of the caption. The arrow is
+// drawn: the style's own arrows are image files whose loading brought in
+// every image-format plugin at start-up.
+QPushButton* DrawButton(QWidget* parent, const QString& name, bool up, int top) {
     QPushButton* button = MakeButton(parent, name, QStringLiteral("Draw"), QRect(490, top, 80, 26));
-    button->setIcon(parent->style()->standardIcon(arrow));
+    button->setIcon(QIcon(Artwork::ArrowIcon(16, up)));
     button->setLayoutDirection(Qt::RightToLeft);
     return button;
 }
@@ -58,8 +61,8 @@ ResultSheetPage::ResultSheetPage(const app::AppContext& context, const lottery::
     checkList_->SetModel(rows_, delegate_);
     connect(checkList_, &HeaderedList::SelectionChanged, this, &ResultSheetPage::ShowTicketDescription);
 
-    drawUp_ = DrawButton(this, QStringLiteral("DrawUp"), QStyle::SP_ArrowUp, 57);
-    drawDown_ = DrawButton(this, QStringLiteral("DrawDown"), QStyle::SP_ArrowDown, 89);
+    drawUp_ = DrawButton(this, QStringLiteral("DrawUp"), true, 57);
+    drawDown_ = DrawButton(this, QStringLiteral("DrawDown"), false, 89);
     button18_ = MakeButton(this, QStringLiteral("Button18"), QStringLiteral("Display..."), QRect(490, 130, 80, 26));
     button22_ = MakeButton(this, QStringLiteral("Button22"), QStringLiteral("Print..."), QRect(490, 162, 80, 26));
     connect(drawUp_, &QPushButton::clicked, this, [this] { MoveToDraw(+1); });
