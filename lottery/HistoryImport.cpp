@@ -2,12 +2,24 @@
 
 #include "lottery/LotteryError.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
-#include <vector>
+#include <cstdint>
+#include <limits>
 
 namespace lottery {
 namespace {
+
+// A whole number has at most nine digits, so it always fits an int.
+constexpr std::size_t kMostDigits = 9;
+
+// What a field that is no number reads as. The readers below give this
+// rather than an empty std::optional<int>: g++ returns an optional through
+// two narrow stores that are read back as one wide load, which stalls on
+// every one of the ten fields of every line. A date that is no date reads
+// as kNoDate for the same reason.
+constexpr int kNoNumber = std::numeric_limits<int>::min();
+constexpr DayNumber kNoDate = std::numeric_limits<DayNumber>::min();
 
 // Columns counted from 1, as the file's layout gives them.
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
@@ -19,6 +31,10 @@ bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -26,39 +42,65 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 // Leading spaces, an optional sign, then decimal digits to the end.
-std::optional<int> WholeNumber(std::string_view field) {
+int WholeNumber(std::string_view field) {
     std::size_t at = 0;
     while (at < field.size() && field[at] == ' ') ++at;
-    if (at == field.size()) return std::nullopt;
+    if (at == field.size()) return kNoNumber;
     const bool negative = field[at] == '-';
     if (field[at] == '-' || field[at] == '+') ++at;
-    if (at == field.size() || field.size() - at > 9) return std::nullopt;
+    if (at == field.size() || field.size() - at > kMostDigits) return kNoNumber;
     int value = 0;
     for (; at < field.size(); ++at) {
-        if (field[at] < '0' || field[at] > '9') return std::nullopt;
+        if (!IsDigit(field[at])) return kNoNumber;
         value = value * 10 + (field[at] - '0');
     }
     return negative ? -value : value;
 }
 
-int16_t NumberOrThrow(std::string_view field) {
-    const auto value = WholeNumber(field);
-    if (!value) throw LotteryError("'" + std::string(field) + "' is not a valid integer value");
-    return static_cast<int16_t>(*value);
+// Nearly every field of a results file is digits alone; those are read
+// without looking for spaces or a sign, the rest the general way.
+int FieldNumber(std::string_view field) {
+    if (field.empty() || field.size() > kMostDigits || !std::all_of(field.begin(), field.end(), IsDigit))
+        return WholeNumber(field);
+    int value = 0;
+    for (const char digit : field) value = value * 10 + (digit - '0');
+    return value;
 }
 
-// A line ends at CR LF, or at a lone CR or LF.
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != '\r' && text[at] != '\n') continue;
-        lines.push_back(text.substr(start, at - start));
-        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-        start = at + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+int16_t NumberOrThrow(std::string_view field) {
+    const int value = FieldNumber(field);
+    if (value == kNoNumber) throw LotteryError("'" + std::string(field) + "' is not a valid integer value");
+    return static_cast<int16_t>(value);
+}
+
+// Three letters as one number, in upper case whatever case they are written
+// in: clearing bit 5 upper-cases an ASCII letter, and the only bytes that
+// turn into a given capital that way are that letter in its two cases.
+constexpr std::uint32_t UpperCaseKey(std::string_view letters) {
+    std::uint32_t key = 0;
+    for (const char letter : letters) key = key << 8 | (static_cast<unsigned char>(letter) & ~0x20u);
+    return key;
+}
+
+constexpr std::array<std::uint32_t, 12> kMonthKeys = {
+    UpperCaseKey("JAN"), UpperCaseKey("FEB"), UpperCaseKey("MAR"), UpperCaseKey("APR"),
+    UpperCaseKey("MAY"), UpperCaseKey("JUN"), UpperCaseKey("JUL"), UpperCaseKey("AUG"),
+    UpperCaseKey("SEP"), UpperCaseKey("OCT"), UpperCaseKey("NOV"), UpperCaseKey("DEC")};
+
+// 1..12, or 0 when the three letters name no month.
+int MonthNumber(std::string_view abbreviation) {
+    if (abbreviation.size() != 3) return 0;
+    const auto found = std::find(kMonthKeys.begin(), kMonthKeys.end(), UpperCaseKey(abbreviation));
+    return found == kMonthKeys.end() ? 0 : static_cast<int>(found - kMonthKeys.begin()) + 1;
+}
+
+// The day of a DD-MMM-YYYY field, or kNoDate.
+DayNumber ImportDateDay(std::string_view field) {
+    const int month = MonthNumber(Columns(field, 4, 6));
+    const int day = FieldNumber(Columns(field, 1, 2));
+    const int year = FieldNumber(Columns(field, 8, 11));
+    if (month == 0 || day == kNoNumber || year == kNoNumber || !IsValidCivilDate(year, month, day)) return kNoDate;
+    return DayFromCivil({year, month, day});
 }
 
 void AddLine(THistoryList& history, std::string_view line) {
@@ -67,44 +109,59 @@ void AddLine(THistoryList& history, std::string_view line) {
     THistoryLine::Numbers numbers{};
     for (std::size_t i = 0; i < kNumberColumns.size(); ++i)
         numbers[i] = NumberOrThrow(Columns(line, kNumberColumns[i], kNumberColumns[i] + 1));
-    const auto date = ParseImportDate(Columns(line, 10, 20));
-    if (!date) throw LotteryError("'' is not a valid date");
-    history.Add(numbers, *date);
+    const DayNumber date = ImportDateDay(Columns(line, 10, 20));
+    if (date == kNoDate) throw LotteryError("'' is not a valid date");
+    history.Add(numbers, date);
+}
+
+// One line into the history; false when its draw-number field is no whole
+// number, which ends the reading.
+bool ReadLine(std::string_view line, THistoryList& history) {
+    if (Trimmed(line).empty()) return true;
+    if (FieldNumber(Trimmed(Columns(line, 1, 3))) == kNoNumber) return false;
+    AddLine(history, line);
+    return true;
+}
+
+// Hands each line to readLine, first to last, while it returns true; false
+// when it stopped early. A line ends at CR LF, or at a lone CR or LF. The
+// next CR and the next LF are each looked for again only once the reading
+// has passed them, so the text is searched by memchr's wide steps instead
+// of a test of every character for both ends.
+template <typename LineReader>
+bool ForEachLine(std::string_view text, const LineReader& readLine) {
+    std::size_t nextCr = text.find('\r');
+    std::size_t nextLf = text.find('\n');
+    for (std::size_t start = 0; start < text.size();) {
+        if (nextCr < start) nextCr = text.find('\r', start);
+        if (nextLf < start) nextLf = text.find('\n', start);
+        const std::size_t end = std::min({nextCr, nextLf, text.size()});
+        if (!readLine(text.substr(start, end - start))) return false;
+        start = end == nextCr && nextLf == end + 1 ? end + 2 : end + 1;
+    }
+    return true;
 }
 
 }  // namespace
 
 std::optional<DayNumber> ParseImportDate(std::string_view field) {
-    static constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                                 "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    std::string month(Columns(field, 4, 6));
-    for (char& c : month) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const auto day = WholeNumber(Columns(field, 1, 2));
-    const auto year = WholeNumber(Columns(field, 8, 11));
-    for (std::size_t m = 0; m < kMonths.size(); ++m) {
-        if (month != kMonths[m]) continue;
-        const int monthNumber = static_cast<int>(m) + 1;
-        if (!day || !year || !IsValidCivilDate(*year, monthNumber, *day)) return std::nullopt;
-        return DayFromCivil({*year, monthNumber, *day});
-    }
-    return std::nullopt;
+    const DayNumber day = ImportDateDay(field);
+    if (day == kNoDate) return std::nullopt;
+    return day;
 }
 
 ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
     ImportResult result;
-    const std::vector<std::string_view> lines = Lines(text);
-    if (lines.empty()) {
+    // Any byte at all makes a line, if only a blank one.
+    if (text.empty()) {
         result.status = ImportStatus::EmptyFile;
         return result;
     }
     try {
-        for (const std::string_view line : lines) {
-            if (Trimmed(line).empty()) continue;
-            if (!WholeNumber(Trimmed(Columns(line, 1, 3)))) {
-                result.status = ImportStatus::FormatError;
-                return result;
-            }
-            AddLine(result.history, line);
+        const auto readLine = [&result](std::string_view line) { return ReadLine(line, result.history); };
+        if (!ForEachLine(text, readLine)) {
+            result.status = ImportStatus::FormatError;
+            return result;
         }
     } catch (const LotteryError& error) {
         result.status = ImportStatus::ConversionError;
