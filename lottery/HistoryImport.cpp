@@ -61,7 +61,7 @@ int WholeNumber(std::string_view field) {
 
 // Nearly every field of a results file is digits alone; those are read
 // without looking for spaces or a sign, the rest the general way.
-int FieldNumber(std::string_view field) {
+inline int FieldNumber(std::string_view field) {
     if (field.empty() || field.size() > kMostDigits) return WholeNumber(field);
     int value = 0;
     for (const char c : field) {

@@ -25,33 +25,43 @@ std::optional<int> WholeNumberOf(std::string_view text) {
     return value;
 }
 
-// Without a branch on the values, which are in no predictable order.
-void OrderPair(int16_t& low, int16_t& high) {
-    const int16_t smaller = std::min(low, high);
-    high = std::max(low, high);
-    low = smaller;
+// The balls come in no predictable order, so a compare-and-swap that
+// branched would be mispredicted half the time; this one only computes.
+// Both values are 16-bit, so their difference cannot overflow.
+void OrderPair(int& low, int& high) {
+    const int difference = high - low;
+    const int swapBy = difference & (difference >> 31);  // the difference when high < low, else 0
+    low += swapBy;
+    high -= swapBy;
 }
 
 }  // namespace
 
 void THistoryLine::SetResult(const Numbers& numbers, DayNumber drawDate) {
-    Balls balls;
-    std::copy_n(numbers.begin(), kBallCount, balls.begin());
-    SetField(kBallsAt, balls);
     SetField(kBonusAt, numbers[kBallCount]);
     SetField(kDateAt, static_cast<double>(drawDate));
-    SortBalls();
+    StoreInOrder({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
+}
+
+void THistoryLine::SortBalls() {
+    StoreInOrder({Number(1), Number(2), Number(3), Number(4), Number(5), Number(6)});
 }
 
 // Six balls are sorted by a fixed network of twelve compare-exchanges, the
 // fewest that sort six: every import line sorts its balls, and a general
 // sort spends more on deciding how to sort six values than on sorting them.
-void THistoryLine::SortBalls() {
+// The balls are written one by one, as they are read: a block written in
+// narrow pieces and read back whole (or the other way round) stalls the
+// processor until the writes are done.
+void THistoryLine::StoreInOrder(const std::array<int, kBallCount>& unsorted) {
     static constexpr std::array<std::pair<int, int>, 12> kNetwork = {
         {{1, 2}, {0, 2}, {0, 1}, {4, 5}, {3, 5}, {3, 4}, {0, 3}, {1, 4}, {2, 5}, {2, 4}, {1, 3}, {2, 3}}};
-    Balls balls = BallArray();
+    std::array<int, kBallCount> balls = unsorted;
+    // Unrolled, the six balls stay in registers for the whole network.
+#pragma GCC unroll 12
     for (const auto& [first, second] : kNetwork) OrderPair(balls[first], balls[second]);
-    SetField(kBallsAt, balls);
+#pragma GCC unroll 6
+    for (int index = 1; index <= kBallCount; ++index) SetBall(index, static_cast<int16_t>(balls[index - 1]));
 }
 
 std::string THistoryLine::NumberText(int index) const {

@@ -44,10 +44,13 @@ void THistoryList::WriteTo(ByteWriter& writer) const {
             {reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
+// The result is written straight into its place in the list: setting it on
+// a copy first would write the record in small pieces and then read it back
+// whole, which the processor can only do by waiting for the writes.
 THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
-    THistoryLine line;
+    THistoryLine& line = Append(THistoryLine());
     line.SetResult(numbers, drawDate);
-    return Append(line);
+    return line;
 }
 
 THistoryLine& THistoryList::Append(const THistoryLine& line) {
