@@ -59,16 +59,23 @@ int WholeNumber(std::string_view field) {
     return negative ? -value : value;
 }
 
-// Nearly every field of a results file is digits alone; those are read
-// without looking for spaces or a sign, the rest the general way.
+bool AreTwoDigits(const char* at) {
+    return IsDigit(at[0]) && IsDigit(at[1]);
+}
+
+int TwoDigitValue(const char* at) {
+    return (at[0] - '0') * 10 + (at[1] - '0');
+}
+
+// Nearly every field of a results file is two digits (the balls, the day)
+// or four (the year); those are read at once, without a loop or a look for
+// spaces and signs, the rest the general way.
 inline int FieldNumber(std::string_view field) {
-    if (field.empty() || field.size() > kMostDigits) return WholeNumber(field);
-    int value = 0;
-    for (const char c : field) {
-        if (!IsDigit(c)) return WholeNumber(field);
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    const char* at = field.data();
+    if (field.size() == 2 && AreTwoDigits(at)) return TwoDigitValue(at);
+    if (field.size() == 4 && AreTwoDigits(at) && AreTwoDigits(at + 2))
+        return TwoDigitValue(at) * 100 + TwoDigitValue(at + 2);
+    return WholeNumber(field);
 }
 
 int16_t NumberOrThrow(std::string_view field) {
