@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace lottery {
@@ -20,6 +21,8 @@ constexpr std::size_t kMostDigits = 9;
 // as kNoDate for the same reason.
 constexpr int kNoNumber = std::numeric_limits<int>::min();
 constexpr DayNumber kNoDate = std::numeric_limits<DayNumber>::min();
+
+constexpr std::size_t kDateFieldWidth = 11;  // DD-MMM-YYYY
 
 // Columns counted from 1, as the file's layout gives them.
 // Built by hand rather than by substr, whose range check never fails here
@@ -105,32 +108,60 @@ int MonthNumber(std::string_view abbreviation) {
     return found == kMonthKeys.end() ? 0 : static_cast<int>(found - kMonthKeys.begin()) + 1;
 }
 
-// The day of a DD-MMM-YYYY field, or kNoDate.
-DayNumber ImportDateDay(std::string_view field) {
-    const int month = MonthNumber(Columns(field, 4, 6));
-    const int day = FieldNumber(Columns(field, 1, 2));
-    const int year = FieldNumber(Columns(field, 8, 11));
-    if (month == 0 || day == kNoNumber || year == kNoNumber || !IsValidCivilDate(year, month, day)) return kNoDate;
-    return DayFromCivil({year, month, day});
+// The date field's characters 4-11 (month, dash and year) as one number, to
+// compare in one step; 0 for a field too short to hold them.
+std::uint64_t MonthAndYearKey(std::string_view field) {
+    std::uint64_t key = 0;
+    if (field.size() == kDateFieldWidth) std::memcpy(&key, field.data() + 3, sizeof key);
+    return key;
 }
 
-void AddLine(THistoryList& history, std::string_view line) {
+// The month and year that the last date named. A results file is in date
+// order, so nearly every line shares them with the line before; such a line
+// gets its day by one addition, without the month being looked up or the
+// calendar worked out again.
+struct LastMonth {
+    std::uint64_t key = 0;  // MonthAndYearKey of the field that named it
+    DayNumber dayBeforeFirst = 0;
+    int length = 0;  // days in the month
+};
+
+// Remembers the month and year of the field, when they make a real month.
+bool RememberMonth(std::string_view field, std::uint64_t key, LastMonth& last) {
+    const int month = MonthNumber(Columns(field, 4, 6));
+    const int year = FieldNumber(Columns(field, 8, 11));
+    if (month == 0 || year == kNoNumber || !IsValidCivilDate(year, month, 1)) return false;
+    last = {key, DayFromCivil({year, month, 1}) - 1, DaysInMonth(year, month)};
+    return true;
+}
+
+// The day of a DD-MMM-YYYY field, or kNoDate. A field too short for a key
+// is always read in full.
+DayNumber ImportDateDay(std::string_view field, LastMonth& last) {
+    const std::uint64_t key = MonthAndYearKey(field);
+    if ((key == 0 || key != last.key) && !RememberMonth(field, key, last)) return kNoDate;
+    const int day = FieldNumber(Columns(field, 1, 2));
+    if (day == kNoNumber || day < 1 || day > last.length) return kNoDate;
+    return last.dayBeforeFirst + day;
+}
+
+void AddLine(std::string_view line, THistoryList& history, LastMonth& lastMonth) {
     static constexpr std::array<std::size_t, THistoryLine::kNumberCount> kNumberColumns = {23, 26, 29, 32,
                                                                                           35, 38, 42};
     THistoryLine::Numbers numbers{};
     for (std::size_t i = 0; i < kNumberColumns.size(); ++i)
         numbers[i] = NumberOrThrow(Columns(line, kNumberColumns[i], kNumberColumns[i] + 1));
-    const DayNumber date = ImportDateDay(Columns(line, 10, 20));
+    const DayNumber date = ImportDateDay(Columns(line, 10, 20), lastMonth);
     if (date == kNoDate) throw LotteryError("'' is not a valid date");
     history.Add(numbers, date);
 }
 
 // One line into the history; false when its draw-number field is no whole
 // number, which ends the reading.
-bool ReadLine(std::string_view line, THistoryList& history) {
+bool ReadLine(std::string_view line, THistoryList& history, LastMonth& lastMonth) {
     if (Trimmed(line).empty()) return true;
     if (FieldNumber(Trimmed(Columns(line, 1, 3))) == kNoNumber) return false;
-    AddLine(history, line);
+    AddLine(line, history, lastMonth);
     return true;
 }
 
@@ -156,7 +187,8 @@ bool ForEachLine(std::string_view text, const LineReader& readLine) {
 }  // namespace
 
 std::optional<DayNumber> ParseImportDate(std::string_view field) {
-    const DayNumber day = ImportDateDay(field);
+    LastMonth none;
+    const DayNumber day = ImportDateDay(field, none);
     if (day == kNoDate) return std::nullopt;
     return day;
 }
@@ -169,7 +201,8 @@ ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
         return result;
     }
     try {
-        const auto readLine = [&result](std::string_view line) { return ReadLine(line, result.history); };
+        LastMonth lastMonth;
+        const auto readLine = [&](std::string_view line) { return ReadLine(line, result.history, lastMonth); };
         if (!ForEachLine(text, readLine)) {
             result.status = ImportStatus::FormatError;
             return result;
