@@ -38,26 +38,27 @@ void OrderPair(int& low, int& high) {
 }  // namespace
 
 void THistoryLine::SetResult(const Numbers& numbers, DayNumber drawDate) {
+#pragma GCC unroll 6
+    for (int index = 1; index <= kBallCount; ++index) SetBall(index, numbers[index - 1]);
     SetField(kBonusAt, numbers[kBallCount]);
     SetField(kDateAt, static_cast<double>(drawDate));
-    StoreInOrder({numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
-}
-
-void THistoryLine::SortBalls() {
-    StoreInOrder({Number(1), Number(2), Number(3), Number(4), Number(5), Number(6)});
+    SortBalls();
 }
 
 // Six balls are sorted by a fixed network of twelve compare-exchanges, the
 // fewest that sort six: every import line sorts its balls, and a general
 // sort spends more on deciding how to sort six values than on sorting them.
-// The balls are written one by one, as they are read: a block written in
-// narrow pieces and read back whole (or the other way round) stalls the
-// processor until the writes are done.
-void THistoryLine::StoreInOrder(const std::array<int, kBallCount>& unsorted) {
+// The balls are read and written one by one, as SetResult writes them: a
+// block written in narrow pieces and read back whole (or the other way
+// round) stalls the processor until the writes are done.
+void THistoryLine::SortBalls() {
     static constexpr std::array<std::pair<int, int>, 12> kNetwork = {
         {{1, 2}, {0, 2}, {0, 1}, {4, 5}, {3, 5}, {3, 4}, {0, 3}, {1, 4}, {2, 5}, {2, 4}, {1, 3}, {2, 3}}};
-    std::array<int, kBallCount> balls = unsorted;
-    // Unrolled, the six balls stay in registers for the whole network.
+    std::array<int, kBallCount> balls;
+    // Unrolled, the six balls stay in registers from the first read to the
+    // last write.
+#pragma GCC unroll 6
+    for (int index = 1; index <= kBallCount; ++index) balls[index - 1] = Number(index);
 #pragma GCC unroll 12
     for (const auto& [first, second] : kNetwork) OrderPair(balls[first], balls[second]);
 #pragma GCC unroll 6

@@ -63,7 +63,6 @@ private:
     void SetField(std::size_t offset, const Value& value) {
         std::memcpy(record_.data() + offset, &value, sizeof value);
     }
-    void StoreInOrder(const std::array<int, kBallCount>& unsorted);
     void SetBall(int index, int16_t value) { SetField(kBallsAt + (index - 1) * sizeof(int16_t), value); }
 
     // The entry is kept as its file record (little-endian, no padding), so a
