@@ -55,6 +55,24 @@ TEST(HistoryImport, EmptyFilesAndFilesOfBlankLines) {
     EXPECT_EQ(spaced.history.Count(), 121);  // the repeated draw gets two entries
 }
 
+// Line breaks are found wherever they fall in the text, after blank lines of
+// any length; other control characters, tabs included, end no line.
+TEST(HistoryImport, LineBreaksAnywhereAndControlCharactersWithinLines) {
+    for (const std::string ending : {"\r\n", "\n", "\r"}) {
+        for (std::size_t blank = 0; blank <= 17; ++blank) {
+            std::string blankLine(blank, ' ');
+            if (blank > 0) blankLine[blank / 2] = '\t';
+            const std::string file = blankLine + ending + kDraw117 + "\x01\x0b\t not read" + ending + kDraw117;
+            const ImportResult result = ReadImportFile(file, 0);
+            ASSERT_EQ(result.status, ImportStatus::Imported) << blank;
+            ASSERT_EQ(result.history.Count(), 2) << blank;
+            EXPECT_EQ(result.history.At(1).DrawDate(), Day(1997, 2, 5)) << blank;
+        }
+    }
+    EXPECT_EQ(ReadImportFile(kDraw117.substr(0, 20) + "\r" + kDraw117.substr(20), 0).status,
+              ImportStatus::ConversionError);
+}
+
 TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
     const std::string third = "ABC" + kDraw117.substr(3);
     EXPECT_EQ(ReadImportFile(kDraw117 + "\n" + kDraw117 + "\n" + third, 120).status, ImportStatus::FormatError);
