@@ -24,9 +24,9 @@ constexpr DayNumber kNoDate = std::numeric_limits<DayNumber>::min();
 
 constexpr std::size_t kDateFieldWidth = 11;  // DD-MMM-YYYY
 
-// Columns counted from 1, as the file's layout gives them.
-// Built by hand rather than by substr, whose range check never fails here
-// but keeps this call out of line on every field.
+// Columns counted from 1, as the file's layout gives them. Cut by hand
+// rather than by substr, whose range check never fails here but keeps this
+// call out of line on every field.
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
     if (line.size() < first) return {};
     return {line.data() + first - 1, std::min(last - first + 1, line.size() - first + 1)};
@@ -137,7 +137,7 @@ bool RememberMonth(std::string_view field, std::uint64_t key, LastMonth& last) {
 
 // The day of a DD-MMM-YYYY field, or kNoDate. A field too short for a key
 // is always read in full.
-DayNumber ImportDateDay(std::string_view field, LastMonth& last) {
+inline DayNumber ImportDateDay(std::string_view field, LastMonth& last) {
     const std::uint64_t key = MonthAndYearKey(field);
     if ((key == 0 || key != last.key) && !RememberMonth(field, key, last)) return kNoDate;
     const int day = FieldNumber(Columns(field, 1, 2));
@@ -175,10 +175,12 @@ bool HasControlByte(std::uint64_t eightBytes) {
     return ((eightBytes - kEachByte * 14) & ~eightBytes & kEachByte * 0x80) != 0;
 }
 
-std::uint64_t EightBytesAt(std::string_view text, std::size_t at) {
-    std::uint64_t eightBytes;
-    std::memcpy(&eightBytes, text.data() + at, sizeof eightBytes);
-    return eightBytes;
+constexpr std::size_t kWordBytes = sizeof(std::uint64_t);
+
+std::uint64_t WordAt(std::string_view text, std::size_t at) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, kWordBytes);
+    return word;
 }
 
 bool IsLineBreak(char c) {
@@ -190,7 +192,7 @@ bool IsLineBreak(char c) {
 // line's ordinary characters cost an eighth of a test each.
 std::size_t LineEnd(std::string_view text, std::size_t at) {
     for (; at < text.size(); ++at) {
-        while (at + 8 <= text.size() && !HasControlByte(EightBytesAt(text, at))) at += 8;
+        while (at + kWordBytes <= text.size() && !HasControlByte(WordAt(text, at))) at += kWordBytes;
         if (at < text.size() && IsLineBreak(text[at])) return at;
     }
     return text.size();
@@ -212,8 +214,8 @@ bool ForEachLine(std::string_view text, const LineReader& readLine) {
 }  // namespace
 
 std::optional<DayNumber> ParseImportDate(std::string_view field) {
-    LastMonth none;
-    const DayNumber day = ImportDateDay(field, none);
+    LastMonth noMonthYet;
+    const DayNumber day = ImportDateDay(field, noMonthYet);
     if (day == kNoDate) return std::nullopt;
     return day;
 }
