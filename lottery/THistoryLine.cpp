@@ -46,14 +46,15 @@ void THistoryLine::SetResult(const Numbers& numbers, DayNumber drawDate) {
 }
 
 // Six balls are sorted by a fixed network of twelve compare-exchanges, the
-// fewest that sort six: every import line sorts its balls, and a general
-// sort spends more on deciding how to sort six values than on sorting them.
+// fewest that sort six, in five rounds whose exchanges are independent of
+// each other: every import line sorts its balls, and a general sort spends
+// more on deciding how to sort six values than on sorting them.
 // The balls are read and written one by one, as SetResult writes them: a
 // block written in narrow pieces and read back whole (or the other way
 // round) stalls the processor until the writes are done.
 void THistoryLine::SortBalls() {
     static constexpr std::array<std::pair<int, int>, 12> kNetwork = {
-        {{1, 2}, {0, 2}, {0, 1}, {4, 5}, {3, 5}, {3, 4}, {0, 3}, {1, 4}, {2, 5}, {2, 4}, {1, 3}, {2, 3}}};
+        {{0, 5}, {1, 3}, {2, 4}, {1, 2}, {3, 4}, {0, 3}, {2, 5}, {0, 1}, {2, 3}, {4, 5}, {1, 2}, {3, 4}}};
     std::array<int, kBallCount> balls;
     // Unrolled, the six balls stay in registers from the first read to the
     // last write.
