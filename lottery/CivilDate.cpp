@@ -14,12 +14,12 @@ bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+}  // namespace
+
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
-
-}  // namespace
 
 bool IsValidCivilDate(int year, int month, int day) {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&

@@ -18,6 +18,8 @@ struct CivilDate {
 enum Weekday { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
 bool IsValidCivilDate(int year, int month, int day);
+// The month must be 1..12.
+int DaysInMonth(int year, int month);
 DayNumber DayFromCivil(const CivilDate& date);
 CivilDate CivilFromDay(DayNumber day);
 int WeekdayOf(DayNumber day);

@@ -63,6 +63,7 @@ private:
     void SetField(std::size_t offset, const Value& value) {
         std::memcpy(record_.data() + offset, &value, sizeof value);
     }
+    void SetBall(int index, int16_t value) { SetField(kBallsAt + (index - 1) * sizeof(int16_t), value); }
 
     // The entry is kept as its file record (little-endian, no padding), so a
     // whole history loads and saves as one block of bytes.

@@ -44,17 +44,26 @@ void THistoryList::WriteTo(ByteWriter& writer) const {
             {reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
+// The result is written straight into its place in the list: setting it on
+// a copy first would write the record in small pieces and then read it back
+// whole to copy it, which the processor can only do by waiting for the writes.
 THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
-    THistoryLine line;
+    THistoryLine& line = NewEntry();
     line.SetResult(numbers, drawDate);
-    return Append(line);
+    return line;
 }
 
-THistoryLine& THistoryList::Append(const THistoryLine& line) {
+THistoryLine& THistoryList::AddEmpty(DayNumber drawDate) {
+    THistoryLine& line = NewEntry();
+    line = THistoryLine::Unrecorded(drawDate);
+    return line;
+}
+
+THistoryLine& THistoryList::NewEntry() {
     if (Full())
         throw LotteryError("Cannot add the draw result: Tallimo can keep at most 32767 draw results.");
     SetAsideRoom();
-    return lines_.emplace_back(line);
+    return lines_.emplace_back();
 }
 
 const THistoryLine* THistoryList::FindDrawOn(DayNumber day) const {

@@ -40,7 +40,7 @@ public:
 
     // Throws LotteryError when the list is full.
     THistoryLine& Add(const THistoryLine::Numbers& numbers, DayNumber drawDate);
-    THistoryLine& AddEmpty(DayNumber drawDate) { return Append(THistoryLine::Unrecorded(drawDate)); }
+    THistoryLine& AddEmpty(DayNumber drawDate);
 
     bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }
     const THistoryLine* FindDrawOn(DayNumber day) const;
@@ -63,7 +63,8 @@ public:
 
 private:
     void SetAsideRoom();
-    THistoryLine& Append(const THistoryLine& line);
+    // A new entry at the end, all zero. Throws LotteryError when the list is full.
+    THistoryLine& NewEntry();
 
     std::vector<THistoryLine> lines_;
 };

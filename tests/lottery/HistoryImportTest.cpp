@@ -55,6 +55,24 @@ TEST(HistoryImport, EmptyFilesAndFilesOfBlankLines) {
     EXPECT_EQ(spaced.history.Count(), 121);  // the repeated draw gets two entries
 }
 
+// Line breaks are found wherever they fall in the text, after blank lines of
+// any length; other control characters, tabs included, end no line.
+TEST(HistoryImport, LineBreaksAnywhereAndControlCharactersWithinLines) {
+    for (const std::string ending : {"\r\n", "\n", "\r"}) {
+        for (std::size_t blank = 0; blank <= 17; ++blank) {
+            std::string blankLine(blank, ' ');
+            if (blank > 0) blankLine[blank / 2] = '\t';
+            const std::string file = blankLine + ending + kDraw117 + "\x01\x0b\t not read" + ending + kDraw117;
+            const ImportResult result = ReadImportFile(file, 0);
+            ASSERT_EQ(result.status, ImportStatus::Imported) << blank;
+            ASSERT_EQ(result.history.Count(), 2) << blank;
+            EXPECT_EQ(result.history.At(1).DrawDate(), Day(1997, 2, 5)) << blank;
+        }
+    }
+    EXPECT_EQ(ReadImportFile(kDraw117.substr(0, 20) + "\r" + kDraw117.substr(20), 0).status,
+              ImportStatus::ConversionError);
+}
+
 TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
     const std::string third = "ABC" + kDraw117.substr(3);
     EXPECT_EQ(ReadImportFile(kDraw117 + "\n" + kDraw117 + "\n" + third, 120).status, ImportStatus::FormatError);
@@ -77,6 +95,35 @@ TEST(HistoryImport, MonthsInAnyCaseAndUnknownMonths) {
     const ImportResult result = ReadImportFile(unknown, 120);
     EXPECT_EQ(result.status, ImportStatus::ConversionError);
     EXPECT_EQ(result.conversionMessage, "'' is not a valid date");
+}
+
+// Lines of one month follow each other; each day is still checked against
+// that month's length, leap years included, and a change of month or year is
+// seen however little of the date changes.
+TEST(HistoryImport, DaysOfTheSameMonthOnConsecutiveLines) {
+    const auto importOf = [](const std::vector<std::string>& dates) {
+        std::string file;
+        for (const std::string& date : dates) file += ImportLine(117, date, {1, 2, 3, 4, 5, 6, 7}) + "\n";
+        return ReadImportFile(file, 0);
+    };
+    const ImportResult leap = importOf({"01-FEB-1996", "29-feb-1996", "29-FEB-1997", "01-FEB-1997"});
+    EXPECT_EQ(leap.status, ImportStatus::ConversionError);
+    EXPECT_EQ(leap.history.Count(), 2);
+    EXPECT_EQ(importOf({"01-FEB-1997", "28-FEB-1997", "29-FEB-1997"}).history.Count(), 2);
+    EXPECT_EQ(importOf({"30-JAN-1997", "00-JAN-1997"}).history.Count(), 1);
+
+    const ImportResult changes = importOf({"31-JAN-1997", "31-MAR-1997", "31-MAR-1998", "31-MAR-2998", "31-mar-2998"});
+    ASSERT_EQ(changes.status, ImportStatus::Imported);
+    const std::vector<DayNumber> expected = {Day(1997, 1, 31), Day(1997, 3, 31), Day(1998, 3, 31), Day(2998, 3, 31),
+                                             Day(2998, 3, 31)};
+    for (int i = 0; i < changes.history.Count(); ++i)
+        EXPECT_EQ(changes.history.At(i).DrawDate(), expected[i]) << i;
+
+    // A month seen before does not excuse a date whose month is unreadable.
+    EXPECT_EQ(importOf({"05-FEB-1997", "05-FEX-1997"}).status, ImportStatus::ConversionError);
+    EXPECT_EQ(importOf({"05-FEB-1997", "05-FEB-19x7"}).status, ImportStatus::ConversionError);
+    // A date field cut short is read as far as it goes.
+    EXPECT_EQ(ParseImportDate("05-FEB-199"), Day(199, 2, 5));
 }
 
 TEST(HistoryImport, NumbersAreReadAsWrittenAndSorted) {

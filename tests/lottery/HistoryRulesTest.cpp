@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace lottery;
@@ -49,6 +50,30 @@ TEST(HistoryRules, SetResultSortsTheBallsButNotTheBonus) {
     EXPECT_TRUE(line.IsRecorded());
     line.SetResult({5, 4, 3, 2, 1, 0, 9}, DrawDateOf(119));
     EXPECT_FALSE(line.IsRecorded());  // a 0 ball sorts first
+}
+
+// Every order of six different balls, and every six drawn from three values
+// (repeats, zeros and negatives, as an import may bring), come out sorted.
+TEST(HistoryRules, SetResultSortsSixBallsInAnyOrder) {
+    THistoryLine::Balls distinct = {3, 9, 17, 28, 41, 49};
+    do {
+        THistoryLine line;
+        line.SetResult({distinct[0], distinct[1], distinct[2], distinct[3], distinct[4], distinct[5], 8}, 0);
+        ASSERT_EQ(line.BallArray(), (THistoryLine::Balls{3, 9, 17, 28, 41, 49}));
+        ASSERT_EQ(line.BonusBall(), 8);
+    } while (std::next_permutation(distinct.begin(), distinct.end()));
+
+    constexpr std::array<int16_t, 3> kValues = {-4, 0, 7};
+    for (int code = 0; code < 729; ++code) {
+        THistoryLine::Numbers numbers{};
+        for (int i = 0, rest = code; i < THistoryLine::kBallCount; ++i, rest /= 3) numbers[i] = kValues[rest % 3];
+        THistoryLine::Balls expected;
+        std::copy_n(numbers.begin(), THistoryLine::kBallCount, expected.begin());
+        std::sort(expected.begin(), expected.end());
+        THistoryLine line;
+        line.SetResult(numbers, 0);
+        ASSERT_EQ(line.BallArray(), expected) << code;
+    }
 }
 
 TEST(HistoryRules, HistoryRowKeyIsTheDateAsYearMonthDay) {
