@@ -21,7 +21,10 @@ public:
     using Board = std::array<int16_t, kNumbersPerBoard>;
     using BoardArray = std::array<Board, kBoardCount>;
 
-    TLine() = default;
+    TLine() : boards_{} {}
+    // One ticket record at the reader's position. Every field is read, so
+    // none is cleared first: a large file loads that much quicker.
+    explicit TLine(ByteReader& reader) { ReadFrom(reader); }
 
     // Replaces every field by one ticket record at the reader's position,
     // fields in file order.
@@ -48,7 +51,7 @@ public:
     bool operator==(const TLine& other) const;
 
 private:
-    BoardArray boards_{};
+    BoardArray boards_;  // always written whole, by the constructors or a read
     TicketText description_;
     double startDate_ = 0;
     int16_t weeks_ = 0;

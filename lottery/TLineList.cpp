@@ -19,8 +19,10 @@ void TLineList::ReadFrom(ByteReader& reader) {
     lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
     std::size_t loaded = 0;
     for (int i = 0; i < count; ++i) {
-        if (loaded == lines_.size()) lines_.emplace_back();
-        lines_[loaded].ReadFrom(reader);
+        if (loaded == lines_.size())
+            lines_.emplace_back(reader);
+        else
+            lines_[loaded].ReadFrom(reader);
         if (reader.Exhausted()) break;
         ++loaded;
     }
