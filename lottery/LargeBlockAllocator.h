@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
-#include <unistd.h>
 #endif
 
 namespace lottery {
@@ -27,30 +27,47 @@ public:
     explicit LargeBlockAllocator(const LargeBlockAllocator<Other>&) noexcept {}
 
     T* allocate(std::size_t count) {
-        T* block = std::allocator<T>().allocate(count);
-        OfferHugePages(block, count * sizeof(T));
-        return block;
+        if (count > (SIZE_MAX - 2 * kHugePage) / sizeof(T)) throw std::bad_array_new_length();
+        const std::size_t bytes = count * sizeof(T);
+        if (!OffersHugePages(bytes)) return std::allocator<T>().allocate(count);
+        return static_cast<T*>(AllocateOnHugePages(bytes));
     }
-    void deallocate(T* block, std::size_t count) noexcept { std::allocator<T>().deallocate(block, count); }
+    void deallocate(T* block, std::size_t count) noexcept {
+        if (!OffersHugePages(count * sizeof(T))) {
+            std::allocator<T>().deallocate(block, count);
+            return;
+        }
+        // The heap's own pointer stands just before the aligned block.
+        ::operator delete(reinterpret_cast<void**>(block)[-1]);
+    }
 
     friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
 
 private:
     static constexpr std::size_t kHugePage = 2 * 1024 * 1024;
 
+    static std::size_t Rounded(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+
 #if defined(__linux__)
-    // The advice is only a hint, given for the whole pages the block lies
-    // on: where it is not taken the block is in small pages and works all
+    static bool OffersHugePages(std::size_t bytes) { return bytes >= kHugePage; }
+
+    // The block starts on a huge-page boundary inside a heap block a huge
+    // page larger, so that every huge page it lies on is whole; the room
+    // around it is never touched and costs no memory. The advice is only a
+    // hint: where it is not taken the block is in small pages and works all
     // the same.
-    static void OfferHugePages(void* block, std::size_t bytes) {
-        if (bytes < kHugePage) return;
-        const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-        const auto start = reinterpret_cast<std::uintptr_t>(block) / page * page;
-        const auto end = reinterpret_cast<std::uintptr_t>(block) + bytes;
-        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+    static void* AllocateOnHugePages(std::size_t bytes) {
+        const std::size_t advised = Rounded(bytes);
+        void* heapBlock = ::operator new(advised + kHugePage);
+        const auto after = reinterpret_cast<std::uintptr_t>(heapBlock) + sizeof(void*);
+        void* block = reinterpret_cast<void*>((after + kHugePage - 1) / kHugePage * kHugePage);
+        static_cast<void**>(block)[-1] = heapBlock;
+        madvise(block, advised, MADV_HUGEPAGE);
+        return block;
     }
 #else
-    static void OfferHugePages(void*, std::size_t) {}
+    static bool OffersHugePages(std::size_t) { return false; }
+    static void* AllocateOnHugePages(std::size_t) { throw std::bad_alloc(); }
 #endif
 };
 

@@ -7,7 +7,7 @@ namespace lottery {
 static_assert(sizeof(TLine::BoardArray) == TLine::kBoardCount * TLine::kNumbersPerBoard * sizeof(int16_t),
               "the boards are read and written as one block of numbers");
 
-void TLine::ReadFrom(ByteReader& reader) {
+TLine::TLine(ByteReader& reader) {
     reader.ReadInt16s(boards_.front().data(), kBoardCount * kNumbersPerBoard);
     description_.Assign(reader.ReadCountedText());
     startDate_ = reader.ReadDouble();

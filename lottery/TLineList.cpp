@@ -16,17 +16,15 @@ constexpr std::size_t kTypicalRecord = kSmallestRecord + 32;
 
 void TLineList::ReadFrom(ByteReader& reader) {
     const int count = std::max<int>(reader.ReadInt16(), 0);
+    lines_.clear();  // the block stays, so a reload asks the heap for nothing
     lines_.reserve(std::min<std::size_t>(count, reader.Remaining() / kSmallestRecord));
-    std::size_t loaded = 0;
     for (int i = 0; i < count; ++i) {
-        if (loaded == lines_.size())
-            lines_.emplace_back(reader);
-        else
-            lines_[loaded].ReadFrom(reader);
-        if (reader.Exhausted()) break;
-        ++loaded;
+        lines_.emplace_back(reader);
+        if (reader.Exhausted()) {
+            lines_.pop_back();
+            break;
+        }
     }
-    lines_.resize(loaded);
 }
 
 void TLineList::WriteTo(ByteWriter& writer) const {

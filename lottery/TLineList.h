@@ -20,8 +20,7 @@ public:
     static constexpr int kMaxTickets = 32767;
 
     // Replaces the tickets by the file's: the count, then the records; an
-    // incomplete last record is dropped. The tickets already in the list are
-    // written over rather than made again.
+    // incomplete last record is dropped.
     void ReadFrom(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 

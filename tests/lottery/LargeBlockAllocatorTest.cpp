@@ -37,3 +37,13 @@ TEST(LargeBlockAllocator, ContentsSurviveGrowthAcrossTheHugePageSize) {
     EXPECT_EQ(numbers.back(), 109);
     EXPECT_TRUE(Sequential(copy));
 }
+
+#if defined(__linux__)
+// Only a block that starts on a huge-page boundary lies on whole huge pages.
+TEST(LargeBlockAllocator, LargeBlocksStartOnAHugePageBoundary) {
+    Numbers large(kHugePage / sizeof(int32_t) + 1);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(large.data()) % kHugePage, 0u);
+    for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<int32_t>(i);
+    EXPECT_TRUE(Sequential(large));
+}
+#endif
