@@ -17,6 +17,7 @@ LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePa
 void LotteryState::LoadTickets() {
     FileByteReader reader(ticketFilePath_);
     reader.ReadUInt16();  // the format word is not checked
+    ticketCounts_.reset();
     ticketList_.ReadFrom(reader);
 }
 
@@ -28,27 +29,36 @@ void LotteryState::SaveTickets() const {
 }
 
 void LotteryState::FreeTickets() {
+    ticketCounts_.reset();
     ticketList_ = TLineList();
 }
 
-TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
+const TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
                                DayNumber startDate, int16_t weeks, int16_t drawDays) {
+    ticketCounts_.reset();
     return ticketList_.AddTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
                                  const std::string& description, DayNumber startDate,
                                  int16_t weeks, int16_t drawDays) {
+    ticketCounts_.reset();
     Editable(ticket).SetTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::DeleteTicket(const TLine& ticket) {
+    ticketCounts_.reset();
     ticketList_.DeleteTicket(ticket);
 }
 
 TicketCounts LotteryState::CountTickets() const {
-    TicketCounts counts;
     const DayNumber today = Today();
+    if (!ticketCounts_ || ticketCounts_->today != today) ticketCounts_ = CountsOfDay{today, CountTicketsOn(today)};
+    return ticketCounts_->counts;
+}
+
+TicketCounts LotteryState::CountTicketsOn(DayNumber today) const {
+    TicketCounts counts;
     for (int i = 0; i < ticketList_.Count(); ++i) {
         const TLine& ticket = ticketList_.At(i);
         ++counts.tickets;

@@ -6,6 +6,7 @@
 #include "lottery/TLineList.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     void LoadTickets();
     void SaveTickets() const;
     void FreeTickets();
-    TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
+    const TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
                      DayNumber startDate, int16_t weeks, int16_t drawDays);
     void ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
                        const std::string& description, DayNumber startDate, int16_t weeks,
@@ -81,6 +82,7 @@ public:
 private:
     void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
+    TicketCounts CountTicketsOn(DayNumber today) const;
     THistoryLine& Editable(const THistoryLine& entry);
 
     std::string ticketFilePath_;
@@ -88,6 +90,13 @@ private:
     Clock today_;
     int latestDrawNumber_;
     TLineList ticketList_;
+    // Every change of page shows the counts again; with tens of thousands of
+    // tickets they are counted anew only once the tickets or the day change.
+    struct CountsOfDay {
+        DayNumber today;
+        TicketCounts counts;
+    };
+    mutable std::optional<CountsOfDay> ticketCounts_;
     THistoryList drawHistory_;
 };
 

@@ -171,3 +171,29 @@ TEST_F(TicketFileTest, AFailedSaveLeavesTheOldFileAndTheListAsTheyWere) {
     EXPECT_EQ(ReadFile(), ExampleTicketFile());
     EXPECT_EQ(state.TicketCount(), 2);
 }
+
+// The counts are kept between calls, so each change of the tickets, and of
+// the day, must show in the next counts.
+TEST_F(TicketFileTest, CountsFollowEveryChangeOfTheTicketsAndOfTheDay) {
+    DayNumber today = DrawDateOf(3000);
+    LotteryState state(TicketPath().string(), HistoryPath().string(), [&today] { return today; });
+    const auto counts = [&state] {
+        const TicketCounts c = state.CountTickets();
+        return std::vector<int>{c.tickets, c.boards, c.expired};
+    };
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "one week", DrawDateOf(3000), 1, 0);
+    EXPECT_EQ(counts(), (std::vector<int>{1, 1, 0}));
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}), "unlimited", DrawDateOf(3000), 9, 0);
+    EXPECT_EQ(counts(), (std::vector<int>{2, 3, 0}));
+    today = DrawDateOf(3002);  // past the first ticket's last draw, 3001
+    EXPECT_EQ(counts(), (std::vector<int>{2, 3, 1}));
+    state.ReplaceTicket(state.TicketList().At(0), BoardsOf({{1, 2, 3, 4, 5, 6}}), "renewed", DrawDateOf(3002), 1, 0);
+    EXPECT_EQ(counts(), (std::vector<int>{2, 3, 0}));
+    state.SaveTickets();
+    state.DeleteTicket(state.TicketList().At(1));
+    EXPECT_EQ(counts(), (std::vector<int>{1, 1, 0}));
+    state.LoadTickets();
+    EXPECT_EQ(counts(), (std::vector<int>{2, 3, 0}));
+    state.FreeTickets();
+    EXPECT_EQ(counts(), (std::vector<int>{0, 0, 0}));
+}
