@@ -20,7 +20,7 @@ protected:
     bool BringIntoView(std::size_t count) override;
 
 private:
-    static constexpr std::size_t kWindowSize = 64 * 1024;
+    static constexpr std::size_t kWindowSize = 256 * 1024;
 
     std::ifstream in_;
     std::string window_;

@@ -9,10 +9,10 @@ using namespace lottery::test;
 namespace {
 
 // Records of every size a ticket file holds, written past several windows,
-// with one counted text of nearly a whole window and a last value cut short.
+// with one counted text of 65,000 bytes and a last value cut short.
 std::string MixedRecords() {
     ByteWriter writer;
-    for (int record = 0; record < 800; ++record) {
+    for (int record = 0; record < 3000; ++record) {
         writer.WriteInt16(static_cast<int16_t>(record));
         writer.WriteCountedText(std::string(static_cast<std::size_t>(record % 300), static_cast<char>('a' + record % 26)));
         writer.WriteDouble(record + 0.5);
@@ -28,7 +28,7 @@ std::string MixedRecords() {
 // Reads the records above and everything after them, saying what it read.
 std::string ReadAll(ByteReader& reader) {
     std::string seen;
-    for (int record = 0; record < 800; ++record) {
+    for (int record = 0; record < 3000; ++record) {
         seen += std::to_string(reader.ReadInt16()) + " ";
         seen += std::string(reader.ReadCountedText()) + " ";
         seen += std::to_string(reader.ReadDouble()) + " ";
