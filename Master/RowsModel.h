@@ -19,6 +19,13 @@ public:
         rows_ = std::move(rows);
         endResetModel();
     }
+    // Lets fill write the rows into the model's own vector, keeping its memory.
+    template <typename Fill>
+    void Refill(Fill&& fill) {
+        beginResetModel();
+        fill(rows_);
+        endResetModel();
+    }
     const std::vector<Row>& Rows() const { return rows_; }
     const Row& At(int row) const { return rows_[static_cast<std::size_t>(row)]; }
 

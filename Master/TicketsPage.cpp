@@ -116,7 +116,7 @@ HeadedValue TicketsPage::AddDetail(const QString& heading, const QString& headin
 }
 
 void TicketsPage::FillTicketsList() {
-    rows_->SetRows(lottery_.FillTicketRows());
+    rows_->Refill([this](std::vector<lottery::TicketRow>& rows) { lottery_.FillTicketRows(rows); });
     linesList_->SelectRow(0);
 }
 

@@ -46,6 +46,7 @@ public:
     void DeleteTicket(const TLine& ticket);
     int TicketCount() const { return ticketList_.Count(); }
     std::vector<TicketRow> FillTicketRows() const { return ticketList_.TicketRows(); }
+    void FillTicketRows(std::vector<TicketRow>& rows) const { ticketList_.FillTicketRows(rows); }
     TicketCounts CountTickets() const;
     bool TicketExpired(const TLine& ticket) const;
 

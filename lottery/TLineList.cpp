@@ -56,14 +56,20 @@ int TLineList::CountAllBoards() const {
 }
 
 std::vector<TicketRow> TLineList::TicketRows() const {
-    // One row per used board: counting them first keeps the largest list
-    // from holding up to twice the room it needs.
     std::vector<TicketRow> rows;
-    rows.reserve(static_cast<std::size_t>(CountAllBoards()));
+    FillTicketRows(rows);
+    return rows;
+}
+
+void TLineList::FillTicketRows(std::vector<TicketRow>& rows) const {
+    // One row per used board, in room for every board of every ticket: the
+    // tickets are walked once, and pages of the room no row reaches are
+    // never touched, so they cost no memory.
+    rows.clear();
+    rows.reserve(static_cast<std::size_t>(Count()) * TLine::kBoardCount);
     for (int index = 0; index < Count(); ++index)
         for (int board = 1; board <= TLine::kBoardCount; ++board)
             if (At(index).BoardInUse(board)) rows.emplace_back(index, board);
-    return rows;
 }
 
 bool TLineList::operator==(const TLineList& other) const {
