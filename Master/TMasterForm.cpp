@@ -217,7 +217,7 @@ void TMasterForm::Button3Click() {
 // "&Print..." prints checklists; "Print..." on the result sheet prints the
 // sheet of the selected draw.
 void TMasterForm::Button19Click(const QPushButton* raisedBy) {
-    if (lottery_.TicketList().CountAllBoards() == 0) {
+    if (lottery_.CountTickets().boards == 0) {
         platform_.Beep();
         return;
     }
