@@ -17,10 +17,6 @@ DayNumber SortDayOf(const THistoryLine& line) {
 
 }  // namespace
 
-void THistoryList::SetAsideRoom() {
-    if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
-}
-
 void THistoryList::ReadFrom(std::istream& in) {
     lines_.clear();
     char countBytes[sizeof(int16_t)];
@@ -44,26 +40,14 @@ void THistoryList::WriteTo(ByteWriter& writer) const {
             {reinterpret_cast<const char*>(lines_.data()), lines_.size() * sizeof(THistoryLine)});
 }
 
-// The result is written straight into its place in the list: setting it on
-// a copy first would write the record in small pieces and then read it back
-// whole to copy it, which the processor can only do by waiting for the writes.
-THistoryLine& THistoryList::Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
-    THistoryLine& line = NewEntry();
-    line.SetResult(numbers, drawDate);
-    return line;
-}
-
 THistoryLine& THistoryList::AddEmpty(DayNumber drawDate) {
     THistoryLine& line = NewEntry();
     line = THistoryLine::Unrecorded(drawDate);
     return line;
 }
 
-THistoryLine& THistoryList::NewEntry() {
-    if (Full())
-        throw LotteryError("Cannot add the draw result: Tallimo can keep at most 32767 draw results.");
-    SetAsideRoom();
-    return lines_.emplace_back();
+void THistoryList::ThrowFull() {
+    throw LotteryError("Cannot add the draw result: Tallimo can keep at most 32767 draw results.");
 }
 
 const THistoryLine* THistoryList::FindDrawOn(DayNumber day) const {

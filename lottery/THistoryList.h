@@ -38,8 +38,13 @@ public:
     void Clear() { lines_.clear(); }
     void WriteTo(ByteWriter& writer) const;
 
-    // Throws LotteryError when the list is full.
-    THistoryLine& Add(const THistoryLine::Numbers& numbers, DayNumber drawDate);
+    // Throws LotteryError when the list is full. Inline, as an import adds
+    // every line of its file through here.
+    THistoryLine& Add(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
+        THistoryLine& line = NewEntry();
+        line.SetResult(numbers, drawDate);
+        return line;
+    }
     THistoryLine& AddEmpty(DayNumber drawDate);
 
     bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }
@@ -62,9 +67,16 @@ public:
     bool operator==(const THistoryList& other) const;
 
 private:
-    void SetAsideRoom();
+    void SetAsideRoom() {
+        if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
+    }
     // A new entry at the end, all zero. Throws LotteryError when the list is full.
-    THistoryLine& NewEntry();
+    THistoryLine& NewEntry() {
+        if (Full()) ThrowFull();
+        SetAsideRoom();
+        return lines_.emplace_back();
+    }
+    [[noreturn]] static void ThrowFull();
 
     std::vector<THistoryLine> lines_;
 };
