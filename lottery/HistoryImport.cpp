@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace lottery {
 namespace {
@@ -102,11 +106,44 @@ constexpr std::array<std::uint32_t, 12> kMonthKeys = {
     UpperCaseKey("MAY"), UpperCaseKey("JUN"), UpperCaseKey("JUL"), UpperCaseKey("AUG"),
     UpperCaseKey("SEP"), UpperCaseKey("OCT"), UpperCaseKey("NOV"), UpperCaseKey("DEC")};
 
+// Each month's key lands in its own one of sixteen slots, by a multiplier
+// found while compiling; a lookup is then one multiplication and one
+// compare, with no branch to mispredict.
+constexpr std::uint32_t MonthSlot(std::uint32_t key, std::uint32_t multiplier) {
+    return key * multiplier >> 16 & 0xf;
+}
+
+constexpr std::uint32_t MonthSlotMultiplier() {
+    for (std::uint32_t multiplier = 1;; ++multiplier) {
+        unsigned taken = 0;
+        for (const std::uint32_t key : kMonthKeys) taken |= 1u << MonthSlot(key, multiplier);
+        if (std::popcount(taken) == static_cast<int>(kMonthKeys.size())) return multiplier;
+    }
+}
+
+constexpr std::uint32_t kMonthSlotMultiplier = MonthSlotMultiplier();
+
+struct MonthSlots {
+    std::array<std::uint32_t, 16> key{};
+    std::array<int, 16> month{};  // 1..12; 0 in a slot no month takes
+};
+
+constexpr MonthSlots kMonthSlots = [] {
+    MonthSlots slots;
+    for (std::size_t month = 0; month < kMonthKeys.size(); ++month) {
+        const std::uint32_t slot = MonthSlot(kMonthKeys[month], kMonthSlotMultiplier);
+        slots.key[slot] = kMonthKeys[month];
+        slots.month[slot] = static_cast<int>(month) + 1;
+    }
+    return slots;
+}();
+
 // 1..12, or 0 when the three letters name no month.
 int MonthNumber(std::string_view abbreviation) {
     if (abbreviation.size() != 3) return 0;
-    const auto found = std::find(kMonthKeys.begin(), kMonthKeys.end(), UpperCaseKey(abbreviation));
-    return found == kMonthKeys.end() ? 0 : static_cast<int>(found - kMonthKeys.begin()) + 1;
+    const std::uint32_t key = UpperCaseKey(abbreviation);
+    const std::uint32_t slot = MonthSlot(key, kMonthSlotMultiplier);
+    return kMonthSlots.key[slot] == key ? kMonthSlots.month[slot] : 0;
 }
 
 // The date field's characters 4-11 (month, dash and year) as one number, to
@@ -120,19 +157,35 @@ std::uint64_t MonthAndYearKey(std::string_view field) {
 // The month and year that the last date named. A results file is in date
 // order, so nearly every line shares them with the line before; such a line
 // gets its day by one addition, without the month being looked up or the
-// calendar worked out again.
+// calendar worked out again. And nearly every new month follows the last
+// in the same year, so it starts where the last one ended.
 struct LastMonth {
     std::uint64_t key = 0;  // MonthAndYearKey of the field that named it
     DayNumber dayBeforeFirst = 0;
-    int length = 0;  // days in the month
+    int length = 0;  // days in the month; 0 before any month was named
+    int year = 0;
+    int month = 0;
 };
+
+// The year's four characters, the top half of a key.
+std::uint32_t YearCharacters(std::uint64_t key) {
+    return static_cast<std::uint32_t>(key >> 32);
+}
 
 // Remembers the month and year of the field, when they make a real month.
 bool RememberMonth(std::string_view field, std::uint64_t key, LastMonth& last) {
     const int month = MonthNumber(Columns(field, 4, 6));
+    if (month == 0) return false;
+    // The year written as the last one was is the same real year.
+    if (key != 0 && last.length != 0 && YearCharacters(key) == YearCharacters(last.key)) {
+        const DayNumber dayBeforeFirst = month == last.month + 1 ? last.dayBeforeFirst + last.length
+                                                                 : DayFromCivil({last.year, month, 1}) - 1;
+        last = {key, dayBeforeFirst, DaysInMonth(last.year, month), last.year, month};
+        return true;
+    }
     const int year = FieldNumber(Columns(field, 8, 11));
-    if (month == 0 || year == kNoNumber || !IsValidCivilDate(year, month, 1)) return false;
-    last = {key, DayFromCivil({year, month, 1}) - 1, DaysInMonth(year, month)};
+    if (year == kNoNumber || !IsValidCivilDate(year, month, 1)) return false;
+    last = {key, DayFromCivil({year, month, 1}) - 1, DaysInMonth(year, month), year, month};
     return true;
 }
 
@@ -203,11 +256,23 @@ std::size_t LineEnd(std::string_view text, std::size_t at) {
     return text.size();
 }
 
+// Where the line after the one ending at `end` starts: past its CR LF, or
+// past its lone CR or LF.
+std::size_t NextLineStart(std::string_view text, std::size_t end) {
+    const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+    return end + (crLf ? 2 : 1);
+}
+
 // Nearly every line of a results file is written the same way: the draw
 // number from the first column, two-digit fields with no spaces or signs,
-// and nothing before the bonus ball that ends the line. Such a plain line is
-// told and read a word of eight bytes at a time, which gives the same entry
-// as reading it field by field. Any other line is read field by field.
+// and nothing before the bonus ball that ends the line. Where the processor
+// has the vector instructions for it (AVX: x86 processors since 2011), such
+// a plain line is told and read sixteen bytes at a time, which gives the
+// same entry as reading it field by field. Any other line, and every line on
+// other processors, is read field by field.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+
+#define TALLIMO_PLAIN_LINE_VECTORS __attribute__((target("avx")))
 
 // What each of a plain line's first 48 bytes holds: 'd' a digit, 'c' any
 // character that ends no line, '.' whatever follows the bonus ball, even
@@ -215,55 +280,112 @@ std::size_t LineEnd(std::string_view text, std::size_t at) {
 constexpr std::string_view kPlainLayout =
     "ccccccccc" "dd" "ccccccccccc" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "cc" "dd" ".....";
 constexpr std::size_t kPlainLineLength = 43;  // to the bonus ball's last digit
-constexpr std::size_t kPlainWords = kPlainLayout.size() / kWordBytes;
-static_assert(kPlainLayout.size() == kPlainWords * kWordBytes && kPlainLayout[kPlainLineLength - 1] == 'd' &&
+constexpr std::size_t kVectorBytes = sizeof(__m128i);
+static_assert(kPlainLayout.size() == 3 * kVectorBytes && kPlainLayout[kPlainLineLength - 1] == 'd' &&
               kPlainLayout[kPlainLineLength] == '.');
 
-// How one word of a plain line is tested. Every byte tested is below 0x80,
-// so adding at most 0x7f to it carries into no other byte; a byte of 0x80 or
-// more fails by its own high bit, whatever its carry does to the next.
-struct PlainWordTest {
-    std::uint64_t addForLeast = 0;  // turns each byte's high bit on when it is at least its least value
-    std::uint64_t addForDigit = 0;  // turns a digit byte's high bit on when it is above '9'
-    std::uint64_t tested = 0;       // the high bit of every byte tested
-    std::uint64_t digits = 0;       // the high bit of every digit byte
+// The values each byte of a plain line may take: from `least` to `least +
+// span`, so that one unsigned compare tests both ends.
+struct PlainByteRanges {
+    std::array<unsigned char, kPlainLayout.size()> least{};
+    std::array<unsigned char, kPlainLayout.size()> span{};
 };
 
-constexpr std::uint64_t kHighBit = 0x80;
-constexpr char kLeastInLine = 14;  // below are CR, LF and the control characters tested with them
+constexpr unsigned char kLeastInLine = 14;  // below are CR, LF and the control characters tested with them
+constexpr unsigned char kLastAscii = 0x7f;
 
-constexpr std::array<PlainWordTest, kPlainWords> PlainWordTests() {
-    std::array<PlainWordTest, kPlainWords> tests{};
+constexpr PlainByteRanges PlainRanges() {
+    PlainByteRanges ranges;
     for (std::size_t at = 0; at < kPlainLayout.size(); ++at) {
-        PlainWordTest& test = tests[at / kWordBytes];
-        const unsigned shift = 8 * (at % kWordBytes);
         const char kind = kPlainLayout[at];
-        if (kind == '.') continue;
-        const unsigned least = kind == 'd' ? '0' : kLeastInLine;
-        test.addForLeast |= (kHighBit - least) << shift;
-        test.tested |= kHighBit << shift;
-        if (kind != 'd') continue;
-        test.addForDigit |= (kHighBit - ('9' + 1)) << shift;
-        test.digits |= kHighBit << shift;
+        ranges.least[at] = kind == 'd' ? '0' : kind == 'c' ? kLeastInLine : 0;
+        ranges.span[at] = kind == 'd' ? '9' - '0' : kind == 'c' ? kLastAscii - kLeastInLine : 0xff;
     }
-    return tests;
+    return ranges;
 }
 
-constexpr std::array<PlainWordTest, kPlainWords> kPlainWordTests = PlainWordTests();
+constexpr PlainByteRanges kPlainRanges = PlainRanges();
 
-// The bytes must be stored with the first at the lowest address.
-constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+// Where the two digits of each number are, as byte places in the 48 bytes:
+// the six balls, the bonus ball, then the day of the date.
+constexpr std::array<std::size_t, 8> kTensPlaces = {22, 25, 28, 31, 34, 37, 41, 9};
 
-bool HasPlainLayout(const char* line) {
-    std::uint64_t failed = 0;
-#pragma GCC unroll 6
-    for (std::size_t word = 0; word < kPlainWords; ++word) {
-        const PlainWordTest& test = kPlainWordTests[word];
-        std::uint64_t bytes;
-        std::memcpy(&bytes, line + word * kWordBytes, kWordBytes);
-        failed |= ((~(bytes + test.addForLeast) | bytes) & test.tested) | ((bytes + test.addForDigit) & test.digits);
+// For the vector of bytes `from` to `from + 15`: the byte shuffle that
+// brings each number's tens and units to the two bytes of its own 16-bit
+// lane, taking from this vector only the digits that lie in it.
+constexpr std::array<char, kVectorBytes> DigitGathering(std::size_t from) {
+    std::array<char, kVectorBytes> shuffle{};
+    for (std::size_t lane = 0; lane < kTensPlaces.size(); ++lane) {
+        for (std::size_t digit = 0; digit < 2; ++digit) {
+            const std::size_t place = kTensPlaces[lane] + digit;
+            const bool inThisVector = place >= from && place < from + kVectorBytes;
+            shuffle[2 * lane + digit] = inThisVector ? static_cast<char>(place - from) : char(0x80);  // 0x80: a zero
+        }
     }
-    return failed == 0;
+    return shuffle;
+}
+
+constexpr std::array<std::array<char, kVectorBytes>, 3> kDigitGathering = {
+    DigitGathering(0), DigitGathering(kVectorBytes), DigitGathering(2 * kVectorBytes)};
+
+// The rounds of the balls' sorting network (the same network as a recorded
+// result's): in each, the lane each lane is compared with, and the lanes
+// that keep the larger of their pair. Lanes 6 and 7, the bonus ball and the
+// day, stay as they are.
+struct SortRound {
+    std::array<int, 8> partner;
+    std::array<bool, 8> keepsLarger;
+};
+
+constexpr std::array<SortRound, 5> kSortRounds = {{
+    {{5, 3, 4, 1, 2, 0, 6, 7}, {false, false, false, true, true, true}},
+    {{0, 2, 1, 4, 3, 5, 6, 7}, {false, false, true, false, true, false}},
+    {{3, 1, 5, 0, 4, 2, 6, 7}, {false, false, false, true, false, true}},
+    {{1, 0, 3, 2, 5, 4, 6, 7}, {false, true, false, true, false, true}},
+    {{0, 2, 1, 4, 3, 5, 6, 7}, {false, false, true, false, true, false}},
+}};
+
+// The byte shuffle that brings each lane's partner in a round to it.
+constexpr std::array<std::array<char, kVectorBytes>, kSortRounds.size()> PartnerShuffles() {
+    std::array<std::array<char, kVectorBytes>, kSortRounds.size()> shuffles{};
+    for (std::size_t round = 0; round < kSortRounds.size(); ++round)
+        for (std::size_t at = 0; at < kVectorBytes; ++at)
+            shuffles[round][at] = static_cast<char>(2 * kSortRounds[round].partner[at / 2] + at % 2);
+    return shuffles;
+}
+
+constexpr std::array<std::array<char, kVectorBytes>, kSortRounds.size()> kPartnerShuffles = PartnerShuffles();
+
+// The lanes that keep the larger of their pair, a bit a lane, as the
+// blend instruction takes them.
+constexpr int LanesKeepingLarger(const SortRound& round) {
+    int lanes = 0;
+    for (std::size_t lane = 0; lane < round.keepsLarger.size(); ++lane) lanes |= round.keepsLarger[lane] << lane;
+    return lanes;
+}
+
+TALLIMO_PLAIN_LINE_VECTORS __m128i VectorAt(const void* at) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(at));
+}
+
+// The 48 bytes from a plain line's start.
+struct LineVectors {
+    __m128i bytes[3];
+};
+
+// Bytes `at` to `at + 15` of the line, less the least value each may take:
+// saturated at zero, what is left of the span is not zero just where a byte
+// lies outside its range.
+TALLIMO_PLAIN_LINE_VECTORS __m128i OutsideRanges(__m128i bytes, std::size_t at) {
+    const __m128i offset = _mm_sub_epi8(bytes, VectorAt(kPlainRanges.least.data() + at));
+    return _mm_subs_epu8(offset, VectorAt(kPlainRanges.span.data() + at));
+}
+
+TALLIMO_PLAIN_LINE_VECTORS bool HasPlainLayout(const LineVectors& line) {
+    const __m128i outside = _mm_or_si128(_mm_or_si128(OutsideRanges(line.bytes[0], 0),
+                                                      OutsideRanges(line.bytes[1], kVectorBytes)),
+                                         OutsideRanges(line.bytes[2], 2 * kVectorBytes));
+    return _mm_testz_si128(outside, outside) != 0;
 }
 
 // One to three digits from the first column and spaces after them: a whole
@@ -274,66 +396,114 @@ bool HasPlainDrawNumber(const char* line) {
     return line[1] == ' ' && line[2] == ' ';
 }
 
-bool IsPlainLine(std::string_view text, std::size_t start) {
-    if (!kLittleEndian || text.size() - start < kPlainLayout.size()) return false;
-    const char* line = text.data() + start;
-    return HasPlainLayout(line) && HasPlainDrawNumber(line);
+// The eight numbers as 16-bit lanes: the six balls, the bonus ball, the day.
+TALLIMO_PLAIN_LINE_VECTORS __m128i PlainLineNumbers(const LineVectors& line) {
+    const __m128i digits =
+        _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(line.bytes[0], VectorAt(kDigitGathering[0].data())),
+                                  _mm_shuffle_epi8(line.bytes[1], VectorAt(kDigitGathering[1].data()))),
+                     _mm_shuffle_epi8(line.bytes[2], VectorAt(kDigitGathering[2].data())));
+    // Each lane is tens and units, times 10 and 1.
+    // Constants in memory, not made anew in registers for every line.
+    static constexpr std::array<char, kVectorBytes> kDigitValues = {0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf,
+                                                                    0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf};
+    static constexpr std::array<char, kVectorBytes> kTensAndUnits = {10, 1, 10, 1, 10, 1, 10, 1,
+                                                                     10, 1, 10, 1, 10, 1, 10, 1};
+    return _mm_maddubs_epi16(_mm_and_si128(digits, VectorAt(kDigitValues.data())), VectorAt(kTensAndUnits.data()));
 }
 
-// The two-digit numbers at bytes 0-1, 3-4 and 6-7 of eight bytes known to
-// hold digits there: each number's value ends up in its first byte.
-constexpr std::uint64_t kTensBytes = 0x000f00000f00000f;
-std::uint64_t ThreeTwoDigitValues(std::uint64_t bytes) {
-    return (bytes & kTensBytes) * 10 + (bytes >> 8 & kTensBytes);
+// The same lanes with the balls in ascending order.
+template <std::size_t kRound>
+TALLIMO_PLAIN_LINE_VECTORS __m128i AfterSortRound(__m128i numbers) {
+    constexpr int kLanesKeepingLarger = LanesKeepingLarger(kSortRounds[kRound]);
+    const __m128i partners = _mm_shuffle_epi8(numbers, VectorAt(kPartnerShuffles[kRound].data()));
+    return _mm_blend_epi16(_mm_min_epi16(numbers, partners), _mm_max_epi16(numbers, partners), kLanesKeepingLarger);
 }
 
-int16_t ValueOf(std::uint64_t values, int field) {
-    return static_cast<int16_t>(values >> (24 * field) & 0xff);
+template <std::size_t... kRounds>
+TALLIMO_PLAIN_LINE_VECTORS __m128i AfterSortRounds(__m128i numbers, std::index_sequence<kRounds...>) {
+    ((numbers = AfterSortRound<kRounds>(numbers)), ...);
+    return numbers;
 }
 
-template <typename Value>
-Value Load(const char* at) {
-    Value value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
+TALLIMO_PLAIN_LINE_VECTORS __m128i BallsSorted(__m128i numbers) {
+    return AfterSortRounds(numbers, std::make_index_sequence<kSortRounds.size()>());
 }
 
-// Adds a plain line's result. Its numbers are sure to be numbers; only its
-// date can fail to be one.
-void AddPlainLine(const char* line, THistoryList& history, LastMonth& lastMonth) {
-    const std::uint64_t firstBalls = ThreeTwoDigitValues(Load<std::uint64_t>(line + 22));
-    const std::uint64_t lastBalls = ThreeTwoDigitValues(Load<std::uint64_t>(line + 31));
-    const std::uint64_t dayAndBonus =
-        ThreeTwoDigitValues(Load<std::uint16_t>(line + 9) | std::uint64_t{Load<std::uint16_t>(line + 41)} << 24);
-    const std::string_view dateField(line + 9, kDateFieldWidth);
+constexpr std::size_t kNotPlain = std::string_view::npos;
+
+// Adds the result of the line from `start` when it is plain, and gives where
+// the line ends; kNotPlain when it is not, which adds nothing. Only a plain
+// line's date can fail to be one.
+TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, std::size_t start,
+                                                         THistoryList& history, LastMonth& lastMonth) {
+    if (text.size() - start < kPlainLayout.size()) return kNotPlain;
+    const char* at = text.data() + start;
+    // The month first, while no vector is in use that a call would have to
+    // save. Remembering the month of a line that turns out not to be plain
+    // does no harm: what is remembered follows from the key alone.
+    const std::string_view dateField(at + 9, kDateFieldWidth);
     const std::uint64_t key = MonthAndYearKey(dateField);
-    if (key != lastMonth.key && !RememberMonth(dateField, key, lastMonth)) ThrowNoDate();
-    const int day = ValueOf(dayAndBonus, 0);
-    if (day < 1 || day > lastMonth.length) ThrowNoDate();
-    history.Add({ValueOf(firstBalls, 0), ValueOf(firstBalls, 1), ValueOf(firstBalls, 2), ValueOf(lastBalls, 0),
-                 ValueOf(lastBalls, 1), ValueOf(lastBalls, 2), ValueOf(dayAndBonus, 1)},
-                lastMonth.dayBeforeFirst + day);
+    const bool knownMonth = key == lastMonth.key || RememberMonth(dateField, key, lastMonth);
+    const LineVectors line = {{VectorAt(at), VectorAt(at + kVectorBytes), VectorAt(at + 2 * kVectorBytes)}};
+    if (!HasPlainLayout(line) || !HasPlainDrawNumber(at)) return kNotPlain;
+    const __m128i lanes = PlainLineNumbers(line);
+    const int day = _mm_extract_epi16(lanes, 7);
+    if (!knownMonth || day < 1 || day > lastMonth.length) ThrowNoDate();
+    THistoryLine::PaddedNumbers numbers;
+    const __m128i sorted = BallsSorted(lanes);
+    static_assert(sizeof numbers == sizeof sorted);
+    std::memcpy(numbers.data(), &sorted, sizeof numbers);
+    history.AddSorted(numbers, lastMonth.dayBeforeFirst + day);
+    // No byte before the bonus ball's end is below 14, so the line ends at
+    // the first CR or LF after it.
+    const __m128i last = line.bytes[2];
+    const int breaks = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(last, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(last, _mm_set1_epi8('\n'))));
+    const auto breaksAfterBonus = static_cast<unsigned>(breaks >> (kPlainLineLength - 2 * kVectorBytes));
+    if (breaksAfterBonus == 0) return LineEnd(text, start + kPlainLayout.size());
+    return start + kPlainLineLength + static_cast<std::size_t>(std::countr_zero(breaksAfterBonus));
 }
 
-// Where the line after the one ending at `end` starts: past its CR LF, or
-// past its lone CR or LF.
-std::size_t NextLineStart(std::string_view text, std::size_t end) {
-    const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
-    return end + (crLf ? 2 : 1);
+// Adds the results of the plain lines from `start` on, and gives where the
+// first line that is not plain starts (or the text's end). The lines are
+// read in this one function, so that what each needs stays in registers.
+TALLIMO_PLAIN_LINE_VECTORS std::size_t AddPlainLines(std::string_view text, std::size_t start, THistoryList& history,
+                                                     LastMonth& lastMonth) {
+    while (start < text.size()) {
+        const std::size_t end = AddIfPlain(text, start, history, lastMonth);
+        if (end == kNotPlain) break;
+        start = NextLineStart(text, end);
+    }
+    return start;
 }
+
+bool CanReadPlainLines() {
+    static const bool kCan = __builtin_cpu_supports("avx");
+    return kCan;
+}
+
+#else
+
+std::size_t AddPlainLines(std::string_view, std::size_t start, THistoryList&, LastMonth&) {
+    return start;
+}
+
+bool CanReadPlainLines() {
+    return false;
+}
+
+#endif
 
 // Reads every line, first to last, the plain ones the quick way; false when
 // a draw-number field that is no whole number stopped the reading.
 bool ReadLines(std::string_view text, THistoryList& history) {
+    const bool plainLinesToo = CanReadPlainLines();
     LastMonth lastMonth;
     for (std::size_t start = 0; start < text.size();) {
-        const bool plain = IsPlainLine(text, start);
-        // A plain line ends nowhere before its bonus ball.
-        const std::size_t end = LineEnd(text, plain ? start + kPlainLineLength : start);
-        if (plain)
-            AddPlainLine(text.data() + start, history, lastMonth);
-        else if (!ReadLine(text.substr(start, end - start), history, lastMonth))
-            return false;
+        if (plainLinesToo) start = AddPlainLines(text, start, history, lastMonth);
+        if (start >= text.size()) break;
+        const std::size_t end = LineEnd(text, start);
+        if (!ReadLine(text.substr(start, end - start), history, lastMonth)) return false;
         start = NextLineStart(text, end);
     }
     return true;

@@ -36,12 +36,27 @@ public:
     // import stores the balls of every line. Inline, so that they stay in
     // registers from where they are read to where they are stored.
     void SetResult(const Numbers& numbers, DayNumber drawDate) {
-        Balls balls = {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]};
+        std::array<int, kBallCount> balls = {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]};
         SortBalls(balls);
         // One by one: stored whole, the balls would go through memory first.
 #pragma GCC unroll 6
-        for (std::size_t i = 0; i < balls.size(); ++i) SetField(kBallsAt + i * sizeof(int16_t), balls[i]);
+        for (std::size_t i = 0; i < balls.size(); ++i)
+            SetField(kBallsAt + i * sizeof(int16_t), static_cast<int16_t>(balls[i]));
         SetField(kBonusAt, numbers[kBallCount]);
+        SetField(kDateAt, static_cast<double>(drawDate));
+    }
+
+    // Numbers followed by a spare value, sixteen bytes as vector code holds
+    // them: stored in one piece, the spare value lands where the date goes,
+    // and the date is stored over it.
+    using PaddedNumbers = std::array<int16_t, kNumberCount + 1>;
+
+    // Stores numbers whose balls are in ascending order already, and the date.
+    void SetSortedResult(const PaddedNumbers& numbers, DayNumber drawDate) {
+        static_assert(kBonusAt == kBallsAt + kBallCount * sizeof(int16_t) && kDateAt == kBonusAt + sizeof(int16_t) &&
+                          kBallsAt + sizeof(PaddedNumbers) <= kRecordSize,
+                      "the bonus ball follows the balls, the date the bonus ball");
+        SetField(kBallsAt, numbers);
         SetField(kDateAt, static_cast<double>(drawDate));
     }
 
@@ -77,8 +92,9 @@ private:
 
     // Six balls are sorted by a fixed network of twelve compare-exchanges,
     // the fewest that sort six, in five rounds whose exchanges are
-    // independent of each other.
-    static void SortBalls(Balls& balls) {
+    // independent of each other. They are sorted as ints: in 16 bits each
+    // exchange takes twice the instructions.
+    static void SortBalls(std::array<int, kBallCount>& balls) {
         OrderPair(balls[0], balls[5]); OrderPair(balls[1], balls[3]); OrderPair(balls[2], balls[4]);
         OrderPair(balls[1], balls[2]); OrderPair(balls[3], balls[4]);
         OrderPair(balls[0], balls[3]); OrderPair(balls[2], balls[5]);
@@ -86,13 +102,15 @@ private:
         OrderPair(balls[1], balls[2]); OrderPair(balls[3], balls[4]);
     }
     // The balls come in no predictable order, so an exchange that branched
-    // would be mispredicted half the time; this one only computes. Both
-    // values are 16-bit, so their difference cannot overflow.
-    static void OrderPair(int16_t& low, int16_t& high) {
-        const int difference = high - low;
-        const int swapBy = difference & (difference >> 31);  // the difference when high < low, else 0
-        low = static_cast<int16_t>(low + swapBy);
-        high = static_cast<int16_t>(high - swapBy);
+    // would be mispredicted half the time. Written as one choice made once,
+    // g++ picks each value by a conditional move; std::min and std::max
+    // here become branches.
+    static void OrderPair(int& low, int& high) {
+        const bool swap = high < low;
+        const int lower = swap ? high : low;
+        const int higher = swap ? low : high;
+        low = lower;
+        high = higher;
     }
 
     // The entry is kept as its file record (little-endian, no padding), so a

@@ -45,6 +45,12 @@ public:
         line.SetResult(numbers, drawDate);
         return line;
     }
+    // The same, for numbers whose balls are in ascending order already.
+    THistoryLine& AddSorted(const THistoryLine::PaddedNumbers& numbers, DayNumber drawDate) {
+        THistoryLine& line = NewEntry();
+        line.SetSortedResult(numbers, drawDate);
+        return line;
+    }
     THistoryLine& AddEmpty(DayNumber drawDate);
 
     bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }
@@ -70,8 +76,9 @@ private:
     void SetAsideRoom() {
         if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
     }
-    // A new entry at the end, all zero. Throws LotteryError when the list is full.
-    THistoryLine& NewEntry() {
+    // A new entry at the end, all zero. Throws LotteryError when the list is
+    // full. Always inline: an import makes one for every line.
+    [[gnu::always_inline]] THistoryLine& NewEntry() {
         if (Full()) ThrowFull();
         SetAsideRoom();
         return lines_.emplace_back();

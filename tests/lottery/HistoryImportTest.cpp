@@ -232,7 +232,8 @@ TEST(HistoryImport, PlainLinesReadAsAnyOtherLine) {
             std::snprintf(text, sizeof text, "%02d-%s-%04d", date.day, kMonths[date.month - 1], date.year);
             std::array<int, 7> numbers;
             for (int& number : numbers) number = static_cast<int>(pick(100));
-            std::string written = ImportLine(static_cast<int>(pick(1000)), text, numbers);
+            // What follows the bonus ball is not read, however long.
+            std::string written = ImportLine(static_cast<int>(pick(1000)), text, numbers) + std::string(pick(12), ' ');
             // Mangled now and then; no line break comes before column 6, so
             // the tab below stays in column 5 of the line it was put in.
             for (std::size_t change = pick(4) == 0 ? pick(4) : 0; change > 0; --change) {
