@@ -21,8 +21,20 @@ public:
     using Balls = std::array<int16_t, kBallCount>;
     // Balls 1..6 in any order, then the bonus ball.
     using Numbers = std::array<int16_t, kNumberCount>;
+    // Numbers followed by a spare value, sixteen bytes as vector code holds
+    // them: stored in one piece, the spare value lands where the date goes,
+    // and the date is stored over it.
+    using PaddedNumbers = std::array<int16_t, kNumberCount + 1>;
 
     THistoryLine() = default;
+    // A result whose balls are in ascending order already.
+    THistoryLine(const PaddedNumbers& numbers, DayNumber drawDate) {
+        static_assert(kBonusAt == kBallsAt + kBallCount * sizeof(int16_t) && kDateAt == kBonusAt + sizeof(int16_t) &&
+                          kBallsAt + sizeof(PaddedNumbers) <= kRecordSize,
+                      "the bonus ball follows the balls, the date the bonus ball");
+        SetField(kBallsAt, numbers);
+        SetField(kDateAt, static_cast<double>(drawDate));
+    }
     // A draw not yet recorded: all seven numbers 0.
     static THistoryLine Unrecorded(DayNumber drawDate) {
         THistoryLine line;
@@ -43,20 +55,6 @@ public:
         for (std::size_t i = 0; i < balls.size(); ++i)
             SetField(kBallsAt + i * sizeof(int16_t), static_cast<int16_t>(balls[i]));
         SetField(kBonusAt, numbers[kBallCount]);
-        SetField(kDateAt, static_cast<double>(drawDate));
-    }
-
-    // Numbers followed by a spare value, sixteen bytes as vector code holds
-    // them: stored in one piece, the spare value lands where the date goes,
-    // and the date is stored over it.
-    using PaddedNumbers = std::array<int16_t, kNumberCount + 1>;
-
-    // Stores numbers whose balls are in ascending order already, and the date.
-    void SetSortedResult(const PaddedNumbers& numbers, DayNumber drawDate) {
-        static_assert(kBonusAt == kBallsAt + kBallCount * sizeof(int16_t) && kDateAt == kBonusAt + sizeof(int16_t) &&
-                          kBallsAt + sizeof(PaddedNumbers) <= kRecordSize,
-                      "the bonus ball follows the balls, the date the bonus ball");
-        SetField(kBallsAt, numbers);
         SetField(kDateAt, static_cast<double>(drawDate));
     }
 

@@ -47,9 +47,7 @@ public:
     }
     // The same, for numbers whose balls are in ascending order already.
     THistoryLine& AddSorted(const THistoryLine::PaddedNumbers& numbers, DayNumber drawDate) {
-        THistoryLine& line = NewEntry();
-        line.SetSortedResult(numbers, drawDate);
-        return line;
+        return NewEntry(numbers, drawDate);  // made in its place, so not first made all zero
     }
     THistoryLine& AddEmpty(DayNumber drawDate);
 
@@ -76,12 +74,13 @@ private:
     void SetAsideRoom() {
         if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
     }
-    // A new entry at the end, all zero. Throws LotteryError when the list is
-    // full. Always inline: an import makes one for every line.
-    [[gnu::always_inline]] THistoryLine& NewEntry() {
+    // A new entry at the end, made from the arguments (all zero without
+    // any). Throws LotteryError when the list is full.
+    template <typename... Arguments>
+    THistoryLine& NewEntry(const Arguments&... arguments) {
         if (Full()) ThrowFull();
         SetAsideRoom();
-        return lines_.emplace_back();
+        return lines_.emplace_back(arguments...);
     }
     [[noreturn]] static void ThrowFull();
 
