@@ -28,15 +28,19 @@ void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QCol
     QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     shade.setColorAt(0, colour.lighter(170));
     shade.setColorAt(1, colour.darker(130));
-    painter.setPen(QPen(colour.darker(160), radius / 12));
-    painter.setBrush(shade);
-    painter.drawEllipse(centre, radius, radius);
-    if (number <= 0) return;
+    // The rim is a disc behind the ball rather than a wide pen: stroking a
+    // curve costs far more than filling one.
     painter.setPen(Qt::NoPen);
+    painter.setBrush(colour.darker(160));
+    painter.drawEllipse(centre, radius + radius / 24, radius + radius / 24);
+    painter.setBrush(shade);
+    painter.drawEllipse(centre, radius - radius / 24, radius - radius / 24);
+    if (number <= 0) return;
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, radius * 0.55, radius * 0.55);
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
+    // The program's own face and weight: any other face or weight costs
+    // start-up the loading of one more font.
+    QFont font = painter.font();
     font.setPixelSize(qMax(6, static_cast<int>(radius * 0.6)));
     painter.setFont(font);
     painter.setPen(Qt::black);

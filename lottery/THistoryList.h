@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lottery/ByteStream.h"
+#include "lottery/LargeBlockAllocator.h"
 #include "lottery/THistoryLine.h"
 
 #include <istream>
@@ -84,7 +85,7 @@ private:
     }
     [[noreturn]] static void ThrowFull();
 
-    std::vector<THistoryLine> lines_;
+    std::vector<THistoryLine, LargeBlockAllocator<THistoryLine>> lines_;
 };
 
 }  // namespace lottery

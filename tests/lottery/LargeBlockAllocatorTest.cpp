@@ -40,7 +40,10 @@ TEST(LargeBlockAllocator, ContentsSurviveGrowthAcrossTheHugePageSize) {
 
 #if defined(__linux__)
 // Only a block that starts on a huge-page boundary lies on whole huge pages.
+// Blocks from half a megabyte on (the history's entries) are offered them.
 TEST(LargeBlockAllocator, LargeBlocksStartOnAHugePageBoundary) {
+    Numbers halfMegabyte(kHugePage / 4 / sizeof(int32_t));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(halfMegabyte.data()) % kHugePage, 0u);
     Numbers large(kHugePage / sizeof(int32_t) + 1);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(large.data()) % kHugePage, 0u);
     for (std::size_t i = 0; i < large.size(); ++i) large[i] = static_cast<int32_t>(i);
