@@ -1,9 +1,11 @@
 #pragma once
 
 #include "lottery/ByteStream.h"
+#include "lottery/LargeBlockAllocator.h"
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace lottery {
 
@@ -20,10 +22,12 @@ protected:
     bool BringIntoView(std::size_t count) override;
 
 private:
-    static constexpr std::size_t kWindowSize = 256 * 1024;
+    // Large enough to be offered a huge page: one fault readies it, where a
+    // window in small pages costs a fault for every 4 KB.
+    static constexpr std::size_t kWindowSize = 512 * 1024;
 
     std::ifstream in_;
-    std::string window_;
+    std::vector<char, LargeBlockAllocator<char>> window_;
     std::size_t unreadInFile_ = 0;
 };
 
