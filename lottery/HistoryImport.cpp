@@ -402,16 +402,12 @@ TALLIMO_PLAIN_LINE_VECTORS __m128i PlainLineNumbers(const LineVectors& line) {
         _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(line.bytes[0], VectorAt(kDigitGathering[0].data())),
                                   _mm_shuffle_epi8(line.bytes[1], VectorAt(kDigitGathering[1].data()))),
                      _mm_shuffle_epi8(line.bytes[2], VectorAt(kDigitGathering[2].data())));
-    // Each lane is tens and units, times 10 and 1.
-    // Constants in memory, not made anew in registers for every line.
-    static constexpr std::array<char, kVectorBytes> kDigitValues = {0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf,
-                                                                    0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf, 0xf};
-    static constexpr std::array<char, kVectorBytes> kTensAndUnits = {10, 1, 10, 1, 10, 1, 10, 1,
-                                                                     10, 1, 10, 1, 10, 1, 10, 1};
-    return _mm_maddubs_epi16(_mm_and_si128(digits, VectorAt(kDigitValues.data())), VectorAt(kTensAndUnits.data()));
+    // A digit's low four bits are its value; each lane is then tens and
+    // units times 10 and 1 (the bytes 10 and 1 of 0x010a, low byte first).
+    return _mm_maddubs_epi16(_mm_and_si128(digits, _mm_set1_epi8(0x0f)), _mm_set1_epi16(0x010a));
 }
 
-// The same lanes with the balls in ascending order.
+// One round of the network, on every lane at once.
 template <std::size_t kRound>
 TALLIMO_PLAIN_LINE_VECTORS __m128i AfterSortRound(__m128i numbers) {
     constexpr int kLanesKeepingLarger = LanesKeepingLarger(kSortRounds[kRound]);
@@ -425,6 +421,7 @@ TALLIMO_PLAIN_LINE_VECTORS __m128i AfterSortRounds(__m128i numbers, std::index_s
     return numbers;
 }
 
+// The same lanes with the balls in ascending order.
 TALLIMO_PLAIN_LINE_VECTORS __m128i BallsSorted(__m128i numbers) {
     return AfterSortRounds(numbers, std::make_index_sequence<kSortRounds.size()>());
 }

@@ -41,9 +41,7 @@ void THistoryList::WriteTo(ByteWriter& writer) const {
 }
 
 THistoryLine& THistoryList::AddEmpty(DayNumber drawDate) {
-    THistoryLine& line = NewEntry();
-    line = THistoryLine::Unrecorded(drawDate);
-    return line;
+    return NewEntry(THistoryLine::Unrecorded(drawDate));
 }
 
 void THistoryList::ThrowFull() {
