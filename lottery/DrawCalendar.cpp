@@ -3,14 +3,6 @@
 #include "lottery/TLine.h"
 
 namespace lottery {
-namespace {
-
-// Draw numbers of a date that is no date (or out of range) are 0, and
-// arithmetic on huge draw numbers from a damaged file must not overflow.
-constexpr int kLargestDrawNumber = 2000000;
-
-}  // namespace
-
 int DrawNumberOf(DayNumber day) {
     const int weekday = WeekdayOf(day);
     if (day >= WednesdayDrawsStart) {
@@ -25,14 +17,6 @@ int DrawNumberOf(DayNumber day) {
 int DrawNumberOf(double storedDate) {
     const auto day = WholeDayOf(storedDate);
     return day ? DrawNumberOf(*day) : 0;
-}
-
-DayNumber DrawDateOf(int drawNumber) {
-    if (drawNumber > kLargestDrawNumber) drawNumber = kLargestDrawNumber;
-    if (drawNumber < -kLargestDrawNumber) drawNumber = -kLargestDrawNumber;
-    if (drawNumber < 117) return SaturdayDrawsStart + (drawNumber - 1) * 7;
-    if (drawNumber % 2 != 0) return WednesdayDrawsStart + (drawNumber - 117) / 2 * 7;
-    return FirstAlternatingSaturday + (drawNumber - 118) / 2 * 7;
 }
 
 // Before Wednesday draws began, a Wednesday is no draw day: stepping back to

@@ -17,7 +17,16 @@ inline constexpr DayNumber FirstAlternatingSaturday = 35469;  // 8 Feb 1997, dra
 int DrawNumberOf(DayNumber day);
 // The same for a stored date; a value that is no date gives 0.
 int DrawNumberOf(double storedDate);
-DayNumber DrawDateOf(int drawNumber);
+// Inline, as filling a history asks it for every draw.
+inline DayNumber DrawDateOf(int drawNumber) {
+    // Arithmetic on huge draw numbers from a damaged file must not overflow.
+    constexpr int kLargestDrawNumber = 2000000;
+    if (drawNumber > kLargestDrawNumber) drawNumber = kLargestDrawNumber;
+    if (drawNumber < -kLargestDrawNumber) drawNumber = -kLargestDrawNumber;
+    if (drawNumber < 117) return SaturdayDrawsStart + (drawNumber - 1) * 7;
+    if (drawNumber % 2 != 0) return WednesdayDrawsStart + (drawNumber - 117) / 2 * 7;
+    return FirstAlternatingSaturday + (drawNumber - 118) / 2 * 7;
+}
 
 int LatestDrawOnOrBefore(DayNumber today);
 DayNumber NextDrawDate(DayNumber today);

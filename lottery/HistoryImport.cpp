@@ -373,18 +373,23 @@ struct LineVectors {
     __m128i bytes[3];
 };
 
-// Bytes `at` to `at + 15` of the line, less the least value each may take:
-// saturated at zero, what is left of the span is not zero just where a byte
-// lies outside its range.
-TALLIMO_PLAIN_LINE_VECTORS __m128i OutsideRanges(__m128i bytes, std::size_t at) {
-    const __m128i offset = _mm_sub_epi8(bytes, VectorAt(kPlainRanges.least.data() + at));
-    return _mm_subs_epu8(offset, VectorAt(kPlainRanges.span.data() + at));
+// Each byte of the 48 less the least value it may take: a digit's offset
+// is then its value.
+TALLIMO_PLAIN_LINE_VECTORS LineVectors OffsetsFromLeast(const LineVectors& line) {
+    LineVectors offsets;
+    for (std::size_t i = 0; i < 3; ++i)
+        offsets.bytes[i] = _mm_sub_epi8(line.bytes[i], VectorAt(kPlainRanges.least.data() + i * kVectorBytes));
+    return offsets;
 }
 
-TALLIMO_PLAIN_LINE_VECTORS bool HasPlainLayout(const LineVectors& line) {
-    const __m128i outside = _mm_or_si128(_mm_or_si128(OutsideRanges(line.bytes[0], 0),
-                                                      OutsideRanges(line.bytes[1], kVectorBytes)),
-                                         OutsideRanges(line.bytes[2], 2 * kVectorBytes));
+// Saturated at zero, what is left of an offset less its span is not zero
+// just where a byte lies outside its range.
+TALLIMO_PLAIN_LINE_VECTORS bool HasPlainLayout(const LineVectors& offsets) {
+    __m128i outside = _mm_setzero_si128();
+    for (std::size_t i = 0; i < 3; ++i) {
+        const __m128i span = VectorAt(kPlainRanges.span.data() + i * kVectorBytes);
+        outside = _mm_or_si128(outside, _mm_subs_epu8(offsets.bytes[i], span));
+    }
     return _mm_testz_si128(outside, outside) != 0;
 }
 
@@ -396,15 +401,15 @@ bool HasPlainDrawNumber(const char* line) {
     return line[1] == ' ' && line[2] == ' ';
 }
 
-// The eight numbers as 16-bit lanes: the six balls, the bonus ball, the day.
-TALLIMO_PLAIN_LINE_VECTORS __m128i PlainLineNumbers(const LineVectors& line) {
-    const __m128i digits =
-        _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(line.bytes[0], VectorAt(kDigitGathering[0].data())),
-                                  _mm_shuffle_epi8(line.bytes[1], VectorAt(kDigitGathering[1].data()))),
-                     _mm_shuffle_epi8(line.bytes[2], VectorAt(kDigitGathering[2].data())));
-    // A digit's low four bits are its value; each lane is then tens and
-    // units times 10 and 1 (the bytes 10 and 1 of 0x010a, low byte first).
-    return _mm_maddubs_epi16(_mm_and_si128(digits, _mm_set1_epi8(0x0f)), _mm_set1_epi16(0x010a));
+// The eight numbers of a plain line as 16-bit lanes, from the offsets of
+// its bytes: the six balls, the bonus ball, the day.
+TALLIMO_PLAIN_LINE_VECTORS __m128i PlainLineNumbers(const LineVectors& offsets) {
+    __m128i digits = _mm_setzero_si128();
+    for (std::size_t i = 0; i < 3; ++i)
+        digits = _mm_or_si128(digits, _mm_shuffle_epi8(offsets.bytes[i], VectorAt(kDigitGathering[i].data())));
+    // Each lane is tens and units times 10 and 1 (the bytes 10 and 1 of
+    // 0x010a, low byte first).
+    return _mm_maddubs_epi16(digits, _mm_set1_epi16(0x010a));
 }
 
 // One round of the network, on every lane at once.
@@ -428,9 +433,29 @@ TALLIMO_PLAIN_LINE_VECTORS __m128i BallsSorted(__m128i numbers) {
 
 constexpr std::size_t kNotPlain = std::string_view::npos;
 
+// Where the line after a plain one starts, given the plain line's last 16
+// of its 48 bytes. Nearly every line ends with CR LF or LF right after its
+// bonus ball; that is tested with branches, which the processor predicts,
+// so that it goes on to the next line while this one is still being read
+// rather than waiting for the line's end to be worked out from its bytes.
+TALLIMO_PLAIN_LINE_VECTORS std::size_t AfterPlainLine(std::string_view text, std::size_t start, __m128i lastBytes) {
+    const std::size_t bonusEnd = start + kPlainLineLength;
+    if (text[bonusEnd] == '\r' && text[bonusEnd + 1] == '\n') return bonusEnd + 2;
+    if (text[bonusEnd] == '\n') return bonusEnd + 1;
+    // No byte before the bonus ball's end is below 14, so the line ends at
+    // the first CR or LF after it.
+    const int breaks = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(lastBytes, _mm_set1_epi8('\r')),
+                                                      _mm_cmpeq_epi8(lastBytes, _mm_set1_epi8('\n'))));
+    const auto breaksAfterBonus = static_cast<unsigned>(breaks >> (kPlainLineLength - 2 * kVectorBytes));
+    const std::size_t end = breaksAfterBonus == 0
+                                ? LineEnd(text, start + kPlainLayout.size())
+                                : bonusEnd + static_cast<std::size_t>(std::countr_zero(breaksAfterBonus));
+    return NextLineStart(text, end);
+}
+
 // Adds the result of the line from `start` when it is plain, and gives where
-// the line ends; kNotPlain when it is not, which adds nothing. Only a plain
-// line's date can fail to be one.
+// the next line starts; kNotPlain when it is not, which adds nothing. Only a
+// plain line's date can fail to be one.
 TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, std::size_t start,
                                                          THistoryList& history, LastMonth& lastMonth) {
     if (text.size() - start < kPlainLayout.size()) return kNotPlain;
@@ -442,8 +467,9 @@ TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, 
     const std::uint64_t key = MonthAndYearKey(dateField);
     const bool knownMonth = key == lastMonth.key || RememberMonth(dateField, key, lastMonth);
     const LineVectors line = {{VectorAt(at), VectorAt(at + kVectorBytes), VectorAt(at + 2 * kVectorBytes)}};
-    if (!HasPlainLayout(line) || !HasPlainDrawNumber(at)) return kNotPlain;
-    const __m128i lanes = PlainLineNumbers(line);
+    const LineVectors offsets = OffsetsFromLeast(line);
+    if (!HasPlainLayout(offsets) || !HasPlainDrawNumber(at)) return kNotPlain;
+    const __m128i lanes = PlainLineNumbers(offsets);
     const int day = _mm_extract_epi16(lanes, 7);
     if (!knownMonth || day < 1 || day > lastMonth.length) ThrowNoDate();
     THistoryLine::PaddedNumbers numbers;
@@ -451,14 +477,7 @@ TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, 
     static_assert(sizeof numbers == sizeof sorted);
     std::memcpy(numbers.data(), &sorted, sizeof numbers);
     history.AddSorted(numbers, lastMonth.dayBeforeFirst + day);
-    // No byte before the bonus ball's end is below 14, so the line ends at
-    // the first CR or LF after it.
-    const __m128i last = line.bytes[2];
-    const int breaks = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(last, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(last, _mm_set1_epi8('\n'))));
-    const auto breaksAfterBonus = static_cast<unsigned>(breaks >> (kPlainLineLength - 2 * kVectorBytes));
-    if (breaksAfterBonus == 0) return LineEnd(text, start + kPlainLayout.size());
-    return start + kPlainLineLength + static_cast<std::size_t>(std::countr_zero(breaksAfterBonus));
+    return AfterPlainLine(text, start, line.bytes[2]);
 }
 
 // Adds the results of the plain lines from `start` on, and gives where the
@@ -466,12 +485,12 @@ TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, 
 // read in this one function, so that what each needs stays in registers.
 TALLIMO_PLAIN_LINE_VECTORS std::size_t AddPlainLines(std::string_view text, std::size_t start, THistoryList& history,
                                                      LastMonth& lastMonth) {
-    while (start < text.size()) {
-        const std::size_t end = AddIfPlain(text, start, history, lastMonth);
-        if (end == kNotPlain) break;
-        start = NextLineStart(text, end);
+    // A line too short to be plain ends the loop, the text's end too.
+    for (;;) {
+        const std::size_t next = AddIfPlain(text, start, history, lastMonth);
+        if (next == kNotPlain) return start;
+        start = next;
     }
-    return start;
 }
 
 bool CanReadPlainLines() {

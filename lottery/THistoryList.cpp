@@ -44,6 +44,11 @@ THistoryLine& THistoryList::AddEmpty(DayNumber drawDate) {
     return NewEntry(THistoryLine::Unrecorded(drawDate));
 }
 
+void THistoryList::SetAsideRoomUnlessFull() {
+    if (Full()) ThrowFull();
+    SetAsideRoom();
+}
+
 void THistoryList::ThrowFull() {
     throw LotteryError("Cannot add the draw result: Tallimo can keep at most 32767 draw results.");
 }

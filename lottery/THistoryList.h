@@ -76,13 +76,16 @@ private:
         if (lines_.capacity() < static_cast<std::size_t>(kMaxEntries)) lines_.reserve(kMaxEntries);
     }
     // A new entry at the end, made from the arguments (all zero without
-    // any). Throws LotteryError when the list is full.
+    // any). Throws LotteryError when the list is full. The entries only
+    // ever have room for none or for the largest list, so a list is at
+    // its capacity only before its first entry or when it is full: one
+    // test on every entry covers both.
     template <typename... Arguments>
     THistoryLine& NewEntry(const Arguments&... arguments) {
-        if (Full()) ThrowFull();
-        SetAsideRoom();
+        if (lines_.size() == lines_.capacity()) SetAsideRoomUnlessFull();
         return lines_.emplace_back(arguments...);
     }
+    void SetAsideRoomUnlessFull();
     [[noreturn]] static void ThrowFull();
 
     std::vector<THistoryLine, LargeBlockAllocator<THistoryLine>> lines_;
