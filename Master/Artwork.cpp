@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -23,18 +23,46 @@ QPixmap Drawn(int size, Painting&& paint) {
     return pixmap;
 }
 
+// The colour a `part` (0..1) of the way from `from` to `to`.
+QRgb Mixed(QRgb from, QRgb to, qreal part) {
+    const auto channel = [part](int a, int b) { return a + qRound((b - a) * part); };
+    return qRgb(channel(qRed(from), qRed(to)), channel(qGreen(from), qGreen(to)), channel(qBlue(from), qBlue(to)));
+}
+
+// A disc shaded from `light` at the highlight to `dark` at `reach` from it
+// and beyond, as a radial gradient would shade it, with an antialiased edge.
+// It is worked out pixel by pixel because the first gradient Qt fills
+// starts a pool of threads, which cost start-up more than the whole logo.
+void FillShadedDisc(QPainter& painter, const QPointF& centre, qreal radius, const QPointF& highlight, qreal reach,
+                    const QColor& light, const QColor& dark) {
+    const QRect box = QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
+    QImage disc(box.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < box.height(); ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(disc.scanLine(y));
+        for (int x = 0; x < box.width(); ++x) {
+            const QPointF pixel(box.left() + x + 0.5, box.top() + y + 0.5);
+            const QPointF fromCentre = pixel - centre;
+            const QPointF fromHighlight = pixel - highlight;
+            const qreal cover = std::clamp(radius + 0.5 - std::hypot(fromCentre.x(), fromCentre.y()), 0.0, 1.0);
+            const qreal shade = std::min(1.0, std::hypot(fromHighlight.x(), fromHighlight.y()) / reach);
+            const QRgb colour = Mixed(light.rgb(), dark.rgb(), shade);
+            pixels[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qRound(cover * 255)));
+        }
+    }
+    painter.drawImage(box.topLeft(), disc);
+}
+
 // A shaded lottery ball with its number (none when 0).
 void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QColor& colour, int number) {
-    QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
-    shade.setColorAt(0, colour.lighter(170));
-    shade.setColorAt(1, colour.darker(130));
     // The rim is a disc behind the ball rather than a wide pen: stroking a
     // curve costs far more than filling one.
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour.darker(160));
     painter.drawEllipse(centre, radius + radius / 24, radius + radius / 24);
-    painter.setBrush(shade);
-    painter.drawEllipse(centre, radius - radius / 24, radius - radius / 24);
+    FillShadedDisc(painter, centre, radius - radius / 24, centre - QPointF(radius / 3, radius / 3), radius * 1.3,
+                   colour.lighter(170), colour.darker(130));
     if (number <= 0) return;
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, radius * 0.55, radius * 0.55);
