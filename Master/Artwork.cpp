@@ -39,15 +39,23 @@ void FillShadedDisc(QPainter& painter, const QPointF& centre, qreal radius, cons
                           .toAlignedRect()
                           .adjusted(-1, -1, 1, 1);
     QImage disc(box.size(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb lightest = light.rgb();
+    const QRgb darkest = dark.rgb();
+    const qreal outside = (radius + 0.5) * (radius + 0.5);  // no pixel this far from the centre is touched
     for (int y = 0; y < box.height(); ++y) {
         auto* pixels = reinterpret_cast<QRgb*>(disc.scanLine(y));
+        const qreal pixelY = box.top() + y + 0.5;
         for (int x = 0; x < box.width(); ++x) {
-            const QPointF pixel(box.left() + x + 0.5, box.top() + y + 0.5);
-            const QPointF fromCentre = pixel - centre;
-            const QPointF fromHighlight = pixel - highlight;
-            const qreal cover = std::clamp(radius + 0.5 - std::hypot(fromCentre.x(), fromCentre.y()), 0.0, 1.0);
-            const qreal shade = std::min(1.0, std::hypot(fromHighlight.x(), fromHighlight.y()) / reach);
-            const QRgb colour = Mixed(light.rgb(), dark.rgb(), shade);
+            const QPointF fromCentre(box.left() + x + 0.5 - centre.x(), pixelY - centre.y());
+            const qreal squared = QPointF::dotProduct(fromCentre, fromCentre);
+            if (squared >= outside) {
+                pixels[x] = 0;
+                continue;
+            }
+            const QPointF fromHighlight = fromCentre + centre - highlight;
+            const qreal cover = std::min(1.0, radius + 0.5 - std::sqrt(squared));
+            const qreal shade = std::min(1.0, std::sqrt(QPointF::dotProduct(fromHighlight, fromHighlight)) / reach);
+            const QRgb colour = Mixed(lightest, darkest, shade);
             pixels[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qRound(cover * 255)));
         }
     }
