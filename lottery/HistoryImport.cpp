@@ -95,10 +95,12 @@ int16_t NumberOrThrow(std::string_view field) {
 // Three letters as one number, in upper case whatever case they are written
 // in: clearing bit 5 upper-cases an ASCII letter, and the only bytes that
 // turn into a given capital that way are that letter in its two cases.
-constexpr std::uint32_t UpperCaseKey(std::string_view letters) {
-    std::uint32_t key = 0;
-    for (const char letter : letters) key = key << 8 | (static_cast<unsigned char>(letter) & ~0x20u);
-    return key;
+// Written out letter by letter, which the compiler reads as two loads.
+constexpr std::uint32_t UpperCaseKey(std::string_view threeLetters) {
+    const auto letter = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(threeLetters[at]));
+    };
+    return (letter(0) | letter(1) << 8 | letter(2) << 16) & 0xdfdfdfu;
 }
 
 constexpr std::array<std::uint32_t, 12> kMonthKeys = {
@@ -276,9 +278,10 @@ std::size_t NextLineStart(std::string_view text, std::size_t end) {
 
 // What each of a plain line's first 48 bytes holds: 'd' a digit, 'c' any
 // character that ends no line, '.' whatever follows the bonus ball, even
-// the next line. The draw number's own rules are checked apart.
+// the next line. The draw number's first digit is here, the rest of its
+// rules are checked apart.
 constexpr std::string_view kPlainLayout =
-    "ccccccccc" "dd" "ccccccccccc" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "cc" "dd" ".....";
+    "dcccccccc" "dd" "ccccccccccc" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "c" "dd" "cc" "dd" ".....";
 constexpr std::size_t kPlainLineLength = 43;  // to the bonus ball's last digit
 constexpr std::size_t kVectorBytes = sizeof(__m128i);
 static_assert(kPlainLayout.size() == 3 * kVectorBytes && kPlainLayout[kPlainLineLength - 1] == 'd' &&
@@ -393,10 +396,10 @@ TALLIMO_PLAIN_LINE_VECTORS bool HasPlainLayout(const LineVectors& offsets) {
     return _mm_testz_si128(outside, outside) != 0;
 }
 
-// One to three digits from the first column and spaces after them: a whole
-// number once trimmed.
-bool HasPlainDrawNumber(const char* line) {
-    if (!IsDigit(line[0])) return false;
+// After the draw number's first digit, which the layout tests: up to two
+// more digits, then spaces to the field's end, so that it is a whole number
+// once trimmed.
+bool HasPlainDrawNumberEnd(const char* line) {
     if (IsDigit(line[1])) return IsDigit(line[2]) || line[2] == ' ';
     return line[1] == ' ' && line[2] == ' ';
 }
@@ -426,12 +429,20 @@ TALLIMO_PLAIN_LINE_VECTORS __m128i AfterSortRounds(__m128i numbers, std::index_s
     return numbers;
 }
 
-// The same lanes with the balls in ascending order.
-TALLIMO_PLAIN_LINE_VECTORS __m128i BallsSorted(__m128i numbers) {
-    return AfterSortRounds(numbers, std::make_index_sequence<kSortRounds.size()>());
+// True when no ball is larger than the next: each of lanes 0..4 compared
+// with the lane after it, whose place the shift by one lane gives it.
+TALLIMO_PLAIN_LINE_VECTORS bool AreBallsInOrder(__m128i numbers) {
+    constexpr int kBytesOfFirstFiveLanes = 0x3ff;
+    const __m128i next = _mm_srli_si128(numbers, sizeof(std::int16_t));
+    return (_mm_movemask_epi8(_mm_cmpgt_epi16(numbers, next)) & kBytesOfFirstFiveLanes) == 0;
 }
 
-constexpr std::size_t kNotPlain = std::string_view::npos;
+// The same lanes with the balls in ascending order. Results are usually
+// listed that way already, and a line that is passes by the network.
+TALLIMO_PLAIN_LINE_VECTORS __m128i BallsSorted(__m128i numbers) {
+    if (AreBallsInOrder(numbers)) return numbers;
+    return AfterSortRounds(numbers, std::make_index_sequence<kSortRounds.size()>());
+}
 
 // Where the line after a plain one starts, given the plain line's last 16
 // of its 48 bytes. Nearly every line ends with CR LF or LF right after its
@@ -440,7 +451,9 @@ constexpr std::size_t kNotPlain = std::string_view::npos;
 // rather than waiting for the line's end to be worked out from its bytes.
 TALLIMO_PLAIN_LINE_VECTORS std::size_t AfterPlainLine(std::string_view text, std::size_t start, __m128i lastBytes) {
     const std::size_t bonusEnd = start + kPlainLineLength;
-    if (text[bonusEnd] == '\r' && text[bonusEnd + 1] == '\n') return bonusEnd + 2;
+    std::uint16_t twoBytes;  // within the 48 bytes, so in the text
+    std::memcpy(&twoBytes, text.data() + bonusEnd, sizeof twoBytes);
+    if (twoBytes == ('\n' << 8 | '\r')) return bonusEnd + 2;  // CR LF, read low byte first
     if (text[bonusEnd] == '\n') return bonusEnd + 1;
     // No byte before the bonus ball's end is below 14, so the line ends at
     // the first CR or LF after it.
@@ -453,31 +466,35 @@ TALLIMO_PLAIN_LINE_VECTORS std::size_t AfterPlainLine(std::string_view text, std
     return NextLineStart(text, end);
 }
 
-// Adds the result of the line from `start` when it is plain, and gives where
-// the next line starts; kNotPlain when it is not, which adds nothing. Only a
-// plain line's date can fail to be one.
-TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, std::size_t start,
-                                                         THistoryList& history, LastMonth& lastMonth) {
-    if (text.size() - start < kPlainLayout.size()) return kNotPlain;
+// Adds the result of the line from `start` when it is plain, and moves
+// `start` on to the next line; false when it is not, which adds nothing.
+// Only a plain line's date can fail to be one.
+TALLIMO_PLAIN_LINE_VECTORS inline bool AddIfPlain(std::string_view text, std::size_t& start, THistoryList& history,
+                                                  LastMonth& lastMonth) {
+    if (text.size() - start < kPlainLayout.size()) return false;
     const char* at = text.data() + start;
     // The month first, while no vector is in use that a call would have to
     // save. Remembering the month of a line that turns out not to be plain
-    // does no harm: what is remembered follows from the key alone.
+    // does no harm: what is remembered follows from the key alone. A month
+    // that is none is forgotten, which leaves no day in it.
     const std::string_view dateField(at + 9, kDateFieldWidth);
     const std::uint64_t key = MonthAndYearKey(dateField);
-    const bool knownMonth = key == lastMonth.key || RememberMonth(dateField, key, lastMonth);
+    if (key != lastMonth.key && !RememberMonth(dateField, key, lastMonth)) lastMonth = {};
     const LineVectors line = {{VectorAt(at), VectorAt(at + kVectorBytes), VectorAt(at + 2 * kVectorBytes)}};
     const LineVectors offsets = OffsetsFromLeast(line);
-    if (!HasPlainLayout(offsets) || !HasPlainDrawNumber(at)) return kNotPlain;
+    if (!HasPlainLayout(offsets) || !HasPlainDrawNumberEnd(at)) return false;
     const __m128i lanes = PlainLineNumbers(offsets);
     const int day = _mm_extract_epi16(lanes, 7);
-    if (!knownMonth || day < 1 || day > lastMonth.length) ThrowNoDate();
+    // Day 0 wraps round to the largest unsigned value, so one compare tests
+    // both ends.
+    if (static_cast<unsigned>(day - 1) >= static_cast<unsigned>(lastMonth.length)) ThrowNoDate();
     THistoryLine::PaddedNumbers numbers;
     const __m128i sorted = BallsSorted(lanes);
     static_assert(sizeof numbers == sizeof sorted);
     std::memcpy(numbers.data(), &sorted, sizeof numbers);
     history.AddSorted(numbers, lastMonth.dayBeforeFirst + day);
-    return AfterPlainLine(text, start, line.bytes[2]);
+    start = AfterPlainLine(text, start, line.bytes[2]);
+    return true;
 }
 
 // Adds the results of the plain lines from `start` on, and gives where the
@@ -486,11 +503,9 @@ TALLIMO_PLAIN_LINE_VECTORS inline std::size_t AddIfPlain(std::string_view text, 
 TALLIMO_PLAIN_LINE_VECTORS std::size_t AddPlainLines(std::string_view text, std::size_t start, THistoryList& history,
                                                      LastMonth& lastMonth) {
     // A line too short to be plain ends the loop, the text's end too.
-    for (;;) {
-        const std::size_t next = AddIfPlain(text, start, history, lastMonth);
-        if (next == kNotPlain) return start;
-        start = next;
+    while (AddIfPlain(text, start, history, lastMonth)) {
     }
+    return start;
 }
 
 bool CanReadPlainLines() {

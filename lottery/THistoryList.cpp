@@ -62,9 +62,10 @@ const THistoryLine* THistoryList::FindDrawOn(DayNumber day) const {
 // Asking HasDrawOn draw by draw would walk the whole list once per draw.
 // One walk marking the days that have an entry answers it for every draw.
 // An entry appended here is dated on its own draw, which the loop has
-// already passed, so the marks stay true.
+// already passed, so the marks stay true. A full list has no room for any,
+// which spares the walk after an import of the largest file.
 void THistoryList::FillMissingDraws(int latestDrawNumber) {
-    if (latestDrawNumber < 1) return;
+    if (latestDrawNumber < 1 || Full()) return;
     const DayNumber firstDay = DrawDateOf(1);
     const DayNumber lastDay = DrawDateOf(latestDrawNumber);
     // A bit a day: fresh memory costs a page fault for every 4 KB touched.

@@ -136,6 +136,20 @@ TEST(HistoryImport, NumbersAreReadAsWrittenAndSorted) {
     const ImportResult signs = ReadImportFile(spaced, 117);
     ASSERT_EQ(signs.status, ImportStatus::Imported);
     EXPECT_EQ(Numbers(signs.history.At(0)), (std::vector<int>{-4, 0, 1, 2, 3, 5, 7}));
+
+    // Balls in order stay so, a single pair out of order anywhere is put
+    // right, and the bonus ball is no part of the order.
+    const std::array<int, 7> inOrder = {5, 10, 20, 21, 40, 49, 1};
+    std::string file = ImportLine(117, "05-FEB-1997", inOrder) + "\r\n";
+    for (std::size_t first = 0; first + 1 < 6; ++first) {
+        std::array<int, 7> numbers = inOrder;
+        std::swap(numbers[first], numbers[first + 1]);
+        file += ImportLine(117, "05-FEB-1997", numbers) + "\r\n";
+    }
+    const ImportResult orders = ReadImportFile(file, 0);
+    ASSERT_EQ(orders.history.Count(), 6);
+    for (int i = 0; i < orders.history.Count(); ++i)
+        EXPECT_EQ(Numbers(orders.history.At(i)), (std::vector<int>{5, 10, 20, 21, 40, 49, 1})) << i;
 }
 
 TEST(HistoryImport, ABallThatIsNoNumberOrAShortLineStopsTheImport) {
