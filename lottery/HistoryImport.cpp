@@ -259,8 +259,10 @@ std::size_t LineEnd(std::string_view text, std::size_t at) {
 }
 
 // Where the line after the one ending at `end` starts: past its CR LF, or
-// past its lone CR or LF.
+// past its lone CR or LF; the text's end for a line that ended with the
+// text, so that no reader is sent past it.
 std::size_t NextLineStart(std::string_view text, std::size_t end) {
+    if (end >= text.size()) return text.size();
     const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
     return end + (crLf ? 2 : 1);
 }

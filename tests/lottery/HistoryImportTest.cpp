@@ -72,6 +72,14 @@ TEST(HistoryImport, LineBreaksAnywhereAndControlCharactersWithinLines) {
     }
     EXPECT_EQ(ReadImportFile(kDraw117.substr(0, 20) + "\r" + kDraw117.substr(20), 0).status,
               ImportStatus::ConversionError);
+    // The last line may end with the text, words after its bonus ball and
+    // all. Read from a copy, which holds just these bytes with no room after
+    // them, so that the memory checker sees any read past the end.
+    const std::string unendedText = kDraw117 + "\n" + kDraw117 + " not read";
+    const std::string unendedCopy = unendedText;
+    const ImportResult unended = ReadImportFile(unendedCopy, 0);
+    ASSERT_EQ(unended.status, ImportStatus::Imported);
+    EXPECT_EQ(unended.history.Count(), 2);
 }
 
 TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
