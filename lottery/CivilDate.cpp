@@ -1,14 +1,10 @@
 #include "lottery/CivilDate.h"
 
-#include <cmath>
-
 namespace lottery {
 namespace {
 
 // Day number of 1 January 1970 counted from 30 December 1899.
 constexpr int kUnixEpochDay = 25569;
-constexpr int kFirstValidDay = -693593;  // 1 Jan 0001
-constexpr int kLastValidDay = 2958465;   // 31 Dec 9999
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -46,18 +42,6 @@ CivilDate CivilFromDay(DayNumber day) {
     const int d = dayOfYear - (153 * mp + 2) / 5 + 1;
     const int m = mp < 10 ? mp + 3 : mp - 9;
     return CivilDate{yearOfEra + era * 400 + (m <= 2 ? 1 : 0), m, d};
-}
-
-int WeekdayOf(DayNumber day) {
-    // Day 0 was a Saturday.
-    return ((day % 7 + 7 + 6) % 7) + 1;
-}
-
-std::optional<DayNumber> WholeDayOf(double storedDate) {
-    if (!std::isfinite(storedDate)) return std::nullopt;
-    const double whole = std::trunc(storedDate);
-    if (whole < kFirstValidDay || whole > kLastValidDay) return std::nullopt;
-    return static_cast<DayNumber>(whole);
 }
 
 }  // namespace lottery

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 namespace lottery {
@@ -22,11 +23,26 @@ bool IsValidCivilDate(int year, int month, int day);
 int DaysInMonth(int year, int month);
 DayNumber DayFromCivil(const CivilDate& date);
 CivilDate CivilFromDay(DayNumber day);
-int WeekdayOf(DayNumber day);
+
+inline constexpr DayNumber kFirstValidDay = -693593;  // 1 Jan 0001
+inline constexpr DayNumber kLastValidDay = 2958465;   // 31 Dec 9999
+
+// Inline, as counting the expired tickets asks these for every ticket: out
+// of line, the optional came back through memory and cost more than the
+// arithmetic.
+inline int WeekdayOf(DayNumber day) {
+    // Day 0 was a Saturday.
+    return ((day % 7 + 7 + 6) % 7) + 1;
+}
 
 // The whole day of a stored date, or nothing when the stored value is no
 // date at all (not finite, or outside the years 1..9999): a damaged file
 // must never turn into undefined arithmetic.
-std::optional<DayNumber> WholeDayOf(double storedDate);
+inline std::optional<DayNumber> WholeDayOf(double storedDate) {
+    if (!std::isfinite(storedDate)) return std::nullopt;
+    const double whole = std::trunc(storedDate);
+    if (whole < kFirstValidDay || whole > kLastValidDay) return std::nullopt;
+    return static_cast<DayNumber>(whole);
+}
 
 }  // namespace lottery

@@ -4,13 +4,16 @@
 
 namespace lottery {
 int DrawNumberOf(DayNumber day) {
-    const int weekday = WeekdayOf(day);
     if (day >= WednesdayDrawsStart) {
-        if (weekday == Wednesday) return (day - WednesdayDrawsStart) / 7 * 2 + 117;
-        if (weekday == Saturday) return (day - FirstAlternatingSaturday) / 7 * 2 + 118;
-        return 0;
+        // Counted from the first Wednesday draw, a Wednesday is a whole
+        // number of weeks on and a Saturday three days more; chosen without
+        // a branch, as the weekday of a ticket's start cannot be foreseen.
+        static constexpr int kFirstDrawOfWeekday[7] = {117, 0, 0, 118, 0, 0, 0};
+        const int sinceFirstWednesday = day - WednesdayDrawsStart;
+        const int firstOfKind = kFirstDrawOfWeekday[sinceFirstWednesday % 7];
+        return (firstOfKind != 0) * (sinceFirstWednesday / 7 * 2) + firstOfKind;
     }
-    if (day >= SaturdayDrawsStart && weekday == Saturday) return (day - SaturdayDrawsStart) / 7 + 1;
+    if (day >= SaturdayDrawsStart && WeekdayOf(day) == Saturday) return (day - SaturdayDrawsStart) / 7 + 1;
     return 0;
 }
 

@@ -12,6 +12,7 @@ class TLine;
 inline constexpr DayNumber SaturdayDrawsStart = 34657;
 inline constexpr DayNumber WednesdayDrawsStart = 35466;
 inline constexpr DayNumber FirstAlternatingSaturday = 35469;  // 8 Feb 1997, draw 118
+static_assert(FirstAlternatingSaturday == WednesdayDrawsStart + 3);
 
 // 0 when the day is no draw day.
 int DrawNumberOf(DayNumber day);
@@ -24,8 +25,11 @@ inline DayNumber DrawDateOf(int drawNumber) {
     if (drawNumber > kLargestDrawNumber) drawNumber = kLargestDrawNumber;
     if (drawNumber < -kLargestDrawNumber) drawNumber = -kLargestDrawNumber;
     if (drawNumber < 117) return SaturdayDrawsStart + (drawNumber - 1) * 7;
-    if (drawNumber % 2 != 0) return WednesdayDrawsStart + (drawNumber - 117) / 2 * 7;
-    return FirstAlternatingSaturday + (drawNumber - 118) / 2 * 7;
+    // Each week from then on holds two draws, its Saturday three days after
+    // its Wednesday: worked out without a branch, as which of the two a
+    // ticket's draw is cannot be foreseen.
+    const int sinceFirstWednesday = drawNumber - 117;
+    return WednesdayDrawsStart + sinceFirstWednesday / 2 * 7 + sinceFirstWednesday % 2 * 3;
 }
 
 int LatestDrawOnOrBefore(DayNumber today);

@@ -51,6 +51,10 @@ TEST(DrawCalendar, DaysWithoutADrawGiveZero) {
     EXPECT_EQ(DrawNumberOf(Day(1994, 11, 12)), 0);  // a Saturday before the first draw
     EXPECT_EQ(DrawNumberOf(std::nan("")), 0);
     EXPECT_EQ(DrawNumberOf(1e300), 0);
+    for (DayNumber day = WednesdayDrawsStart; day < WednesdayDrawsStart + 7 * 3000; ++day) {
+        const int weekday = WeekdayOf(day);
+        ASSERT_EQ(DrawNumberOf(day) != 0, weekday == Wednesday || weekday == Saturday) << day;
+    }
 }
 
 TEST(DrawCalendar, DrawDatesRoundTripAndLeaveAFourDayGap) {
