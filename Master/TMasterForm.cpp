@@ -55,12 +55,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     setFont(font);
     PlaceWindow();
     BuildPages();
-    ConnectPages();
-    logo_->raise();
-    button4_->raise();
+    ConnectMainPage();
     ShowPage(MainPageIndex);
-    HeaderedList* linesList = ticketsPage_->LinesList();
-    for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here
@@ -77,22 +73,16 @@ void TMasterForm::PlaceWindow() {
          settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20));
 }
 
+// Only the main page is built here: the others wait in the notebook as empty
+// places until first wanted, as building them all cost start-up about as
+// much as loading the largest data.
 void TMasterForm::BuildPages() {
     sheets_ = new QStackedWidget(this);
     sheets_->setObjectName(QStringLiteral("Sheets"));
     sheets_->setGeometry(rect());
     mainPage_ = new MainPage(sheets_);
     sheets_->addWidget(mainPage_);
-    ticketsPage_ = new TicketsPage(context_, lottery_, sheets_);
-    sheets_->addWidget(ticketsPage_);
-    importPage_ = new ImportPage(platform_, lottery_, sheets_);
-    sheets_->addWidget(importPage_);
-    historyPage_ = new HistoryPage(context_, lottery_, sheets_);
-    sheets_->addWidget(historyPage_);
-    editResultPage_ = new EditResultPage(dates_, sheets_);
-    sheets_->addWidget(editResultPage_);
-    resultSheetPage_ = new ResultSheetPage(context_, lottery_, *historyPage_, sheets_);
-    sheets_->addWidget(resultSheetPage_);
+    for (int index = MainPageIndex + 1; index < PageCount; ++index) sheets_->addWidget(new QWidget(sheets_));
 
     auto* separator = new QFrame(this);
     separator->setGeometry(14, 393, 555, 2);
@@ -108,66 +98,115 @@ void TMasterForm::BuildPages() {
     connect(button4_, &QPushButton::clicked, this, &TMasterForm::ShowAbout);
 }
 
-void TMasterForm::ConnectPages() {
+void TMasterForm::ConnectMainPage() {
     connect(sheets_, &QStackedWidget::currentChanged, this, &TMasterForm::SheetsPageChanged);
     connect(mainPage_->Button2(), &QPushButton::clicked, this, &TMasterForm::Finish);
     connect(mainPage_->BitBtn1(), &QPushButton::clicked, this, &TMasterForm::BitBtn1Click);
+    connect(mainPage_->BitBtn5(), &QPushButton::clicked, this, &TMasterForm::BitBtn5Click);
+    connect(mainPage_->BitBtn3(), &QPushButton::clicked, this, &TMasterForm::BitBtn3Click);
+}
+
+// The page takes the place kept for it; the page shown stays shown.
+template <typename Page>
+Page* TMasterForm::Install(int index, Page* page) {
+    QWidget* place = sheets_->widget(index);
+    sheets_->removeWidget(place);
+    delete place;
+    sheets_->insertWidget(index, page);
+    return page;
+}
+
+TicketsPage* TMasterForm::Tickets() {
+    if (ticketsPage_) return ticketsPage_;
+    ticketsPage_ = Install(TicketsPageIndex, new TicketsPage(context_, lottery_, sheets_));
+    HeaderedList* linesList = ticketsPage_->LinesList();
+    for (int section = 2; section <= 6; ++section) linesList->SetSectionWidth(section, linesList->SectionWidth(1));
     connect(ticketsPage_->Button5(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
     connect(ticketsPage_->Button3(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
     connect(ticketsPage_->Button19(), &QPushButton::clicked, this, [this] { Button19Click(ticketsPage_->Button19()); });
-    ConnectHistoryPages();
+    return ticketsPage_;
 }
 
-void TMasterForm::ConnectHistoryPages() {
-    connect(mainPage_->BitBtn5(), &QPushButton::clicked, this, &TMasterForm::BitBtn5Click);
-    connect(mainPage_->BitBtn3(), &QPushButton::clicked, this, &TMasterForm::BitBtn3Click);
-    connect(historyPage_->Button11(), &QPushButton::clicked, this, &TMasterForm::Button11Click);
-    connect(historyPage_->Button15(), &QPushButton::clicked, this, [this] { ShowPage(ImportPageIndex); });
+ImportPage* TMasterForm::Import() {
+    if (importPage_) return importPage_;
+    importPage_ = Install(ImportPageIndex, new ImportPage(platform_, lottery_, sheets_));
     connect(importPage_->Button8(), &QPushButton::clicked, this, [this] { ShowPage(HistoryPageIndex); });
     connect(importPage_, &ImportPage::Finished, this, &TMasterForm::BitBtn3Click);
+    return importPage_;
+}
+
+HistoryPage* TMasterForm::History() {
+    if (historyPage_) return historyPage_;
+    historyPage_ = Install(HistoryPageIndex, new HistoryPage(context_, lottery_, sheets_));
+    connect(historyPage_->Button11(), &QPushButton::clicked, this, &TMasterForm::Button11Click);
+    connect(historyPage_->Button15(), &QPushButton::clicked, this, [this] { ShowPage(ImportPageIndex); });
     connect(historyPage_->Button16(), &QPushButton::clicked, this, &TMasterForm::Button16Click);
     connect(historyPage_->Button13(), &QPushButton::clicked, this, &TMasterForm::Button5Click);
     connect(historyPage_->Button14(), &QPushButton::clicked, this, &TMasterForm::Button3Click);
+    return historyPage_;
+}
+
+EditResultPage* TMasterForm::EditResult() {
+    if (editResultPage_) return editResultPage_;
+    editResultPage_ = Install(EditResultPageIndex, new EditResultPage(dates_, sheets_));
     connect(editResultPage_->Button10(), &QPushButton::clicked, this, &TMasterForm::Button10Click);
     connect(editResultPage_, &EditResultPage::SaveRequested, this, &TMasterForm::Button10Click);
     connect(editResultPage_->Button12(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
+    return editResultPage_;
+}
+
+ResultSheetPage* TMasterForm::ResultSheet() {
+    if (resultSheetPage_) return resultSheetPage_;
+    resultSheetPage_ = Install(ResultSheetPageIndex, new ResultSheetPage(context_, lottery_, *History(), sheets_));
     connect(resultSheetPage_, &ResultSheetPage::ShowRequested, this, [this] { ShowPage(ResultSheetPageIndex); });
     connect(resultSheetPage_->Button17(), &QPushButton::clicked, this, [this] { ShowPage(returnPage_); });
     connect(resultSheetPage_->Button22(), &QPushButton::clicked, this,
             [this] { Button19Click(resultSheetPage_->Button22()); });
+    return resultSheetPage_;
+}
+
+QWidget* TMasterForm::BuiltPage(int index) {
+    switch (index) {
+    case TicketsPageIndex: return Tickets();
+    case ImportPageIndex: return Import();
+    case HistoryPageIndex: return History();
+    case EditResultPageIndex: return EditResult();
+    case ResultSheetPageIndex: return ResultSheet();
+    default: return mainPage_;
+    }
 }
 
 // "Have you Won?": the latest draw of the history, on to the result sheet.
 void TMasterForm::BitBtn5Click() {
-    historyPage_->FillHistoryPage();
-    const int rows = historyPage_->Rows().rowCount();
+    History()->FillHistoryPage();
+    const int rows = History()->Rows().rowCount();
     if (rows == 0) return;
-    historyPage_->HistoryList()->SelectRow(rows - 1);
-    editResultPage_->Open(*historyPage_->SelectedDrawResult(), true);
+    History()->HistoryList()->SelectRow(rows - 1);
+    EditResult()->Open(*History()->SelectedDrawResult(), true);
     ShowPage(EditResultPageIndex);
-    editResultPage_->Memo(1)->setFocus();
+    EditResult()->Memo(1)->setFocus();
 }
 
 void TMasterForm::BitBtn3Click() {
-    historyPage_->FillHistoryPage();
+    History()->FillHistoryPage();
     ShowPage(HistoryPageIndex);
 }
 
 // "Edit" on the history: the selected draw, back to the history after saving.
 void TMasterForm::Button11Click() {
-    const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+    const lottery::THistoryLine* draw = History()->SelectedDrawResult();
     if (!draw) return;
-    editResultPage_->Open(*draw, false);
+    EditResult()->Open(*draw, false);
     ShowPage(EditResultPageIndex);
 }
 
 void TMasterForm::Button16Click() {
     returnPage_ = HistoryPageIndex;
-    resultSheetPage_->MoveToDraw(0);
+    ResultSheet()->MoveToDraw(0);
 }
 
 void TMasterForm::Button10Click() {
-    const auto texts = editResultPage_->Texts();
+    const auto texts = EditResult()->Texts();
     std::array<std::string, lottery::THistoryLine::kNumberCount> numbers;
     for (std::size_t i = 0; i < texts.size(); ++i) numbers[i] = texts[i].toStdString();
     if (!lottery::ValidateDrawNumbers(numbers)) {
@@ -176,7 +215,7 @@ void TMasterForm::Button10Click() {
                                                  "to 49\r\nand may not be specified more than once."));
         return;
     }
-    const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+    const lottery::THistoryLine* draw = History()->SelectedDrawResult();
     if (!draw) return;
     lottery::THistoryLine::Numbers values{};
     for (std::size_t i = 0; i < texts.size(); ++i) values[i] = static_cast<int16_t>(texts[i].toInt());
@@ -187,19 +226,19 @@ void TMasterForm::Button10Click() {
         lottery_.SetDrawResult(*draw, values, *day);
     });
     if (!stored) return;
-    if (!editResultPage_->NextMode()) {
+    if (!EditResult()->NextMode()) {
         ShowPage(HistoryPageIndex);
         return;
     }
     returnPage_ = MainPageIndex;
-    resultSheetPage_->MoveToDraw(0);
+    ResultSheet()->MoveToDraw(0);
 }
 
 void TMasterForm::BitBtn1Click() {
-    ticketsPage_->FillTicketsList();
-    ticketsPage_->UpdateTicketsCount();
+    Tickets()->FillTicketsList();
+    Tickets()->UpdateTicketsCount();
     ShowPage(TicketsPageIndex);
-    ticketsPage_->ShowTicketDetails();
+    Tickets()->ShowTicketDetails();
 }
 
 // "Save" on the tickets and history pages.
@@ -210,7 +249,8 @@ void TMasterForm::Button5Click() {
 // "Cancel" on the tickets and history pages: back to the last saved tickets.
 void TMasterForm::Button3Click() {
     lottery_.LoadTickets();
-    ticketsPage_->FillTicketsList();
+    // A built list's rows point into the tickets just replaced.
+    if (ticketsPage_) ticketsPage_->FillTicketsList();
     ShowPage(MainPageIndex);
 }
 
@@ -223,17 +263,17 @@ void TMasterForm::Button19Click(const QPushButton* raisedBy) {
     }
     printtickets::TPrintDlg dialog(context_, lottery_, this);
     if (raisedBy->objectName() == QLatin1String("Button22")) {
-        const lottery::THistoryLine* draw = historyPage_->SelectedDrawResult();
+        const lottery::THistoryLine* draw = History()->SelectedDrawResult();
         if (!draw) return;
-        dialog.PrepareResultSheet(resultSheetPage_->Rows().Rows(), *draw);
+        dialog.PrepareResultSheet(ResultSheet()->Rows().Rows(), *draw);
     } else {
-        dialog.PrepareChecklist(ticketsPage_->Rows().Rows());
+        dialog.PrepareChecklist(Tickets()->Rows().Rows());
     }
     dialog.exec();
 }
 
 void TMasterForm::ShowPage(int index) {
-    sheets_->setCurrentIndex(index);
+    sheets_->setCurrentWidget(BuiltPage(index));
 }
 
 int TMasterForm::CurrentPage() const {
@@ -251,7 +291,7 @@ void TMasterForm::UpdateMainCounters() {
 void TMasterForm::SheetsPageChanged(int index) {
     if (!shown_) return;
     UpdateMainCounters();
-    if (index == ResultSheetPageIndex) resultSheetPage_->ApplyStoredValidOnly();
+    if (index == ResultSheetPageIndex) ResultSheet()->ApplyStoredValidOnly();
     button4_->setText(QStringLiteral("About"));
     logo_->setVisible(index == MainPageIndex || index == ImportPageIndex || index == EditResultPageIndex);
 }

@@ -41,12 +41,13 @@ public:
     int CurrentPage() const;
     void UpdateMainCounters();
 
+    // The pages other than the main one are built on first use.
     MainPage* Main() const { return mainPage_; }
-    TicketsPage* Tickets() const { return ticketsPage_; }
-    ImportPage* Import() const { return importPage_; }
-    HistoryPage* History() const { return historyPage_; }
-    EditResultPage* EditResult() const { return editResultPage_; }
-    ResultSheetPage* ResultSheet() const { return resultSheetPage_; }
+    TicketsPage* Tickets();
+    ImportPage* Import();
+    HistoryPage* History();
+    EditResultPage* EditResult();
+    ResultSheetPage* ResultSheet();
     LogoPanel* Logo() const { return logo_; }
     QPushButton* AboutButton() const { return button4_; }
 
@@ -61,8 +62,10 @@ private:
     void SheetsPageChanged(int index);
     void ShowAbout();
     void Finish();
-    void ConnectPages();
-    void ConnectHistoryPages();
+    void ConnectMainPage();
+    template <typename Page>
+    Page* Install(int index, Page* page);
+    QWidget* BuiltPage(int index);
     void BitBtn1Click();
     void BitBtn5Click();
     void BitBtn3Click();
