@@ -74,10 +74,12 @@ void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QCol
     if (number <= 0) return;
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, radius * 0.55, radius * 0.55);
-    // The program's own face and weight: any other face or weight costs
-    // start-up the loading of one more font.
+    // At most the size of the main page's bold labels, whose font the main
+    // logo then shares: a font of any other size or weight costs start-up
+    // the loading of one more.
     QFont font = painter.font();
-    font.setPixelSize(qMax(6, static_cast<int>(radius * 0.6)));
+    font.setPixelSize(std::clamp(static_cast<int>(radius * 0.6), 6, 12));
+    font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
     const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
