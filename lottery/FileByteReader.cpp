@@ -5,9 +5,20 @@
 #include <filesystem>
 #include <system_error>
 
+#if defined(__unix__)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace lottery {
 
 FileByteReader::FileByteReader(const std::string& path) : in_(path, std::ios::binary) {
+    if (Opened() && MapWholeFile(path)) {
+        ShowBytes({static_cast<const char*>(mapping_), mappedSize_}, 0);
+        return;
+    }
     std::error_code error;
     if (Opened() && std::filesystem::is_regular_file(path, error)) {
         const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -16,10 +27,44 @@ FileByteReader::FileByteReader(const std::string& path) : in_(path, std::ios::bi
     ShowBytes({}, unreadInFile_);
 }
 
+FileByteReader::~FileByteReader() {
+#if defined(__unix__)
+    if (mapping_) munmap(mapping_, mappedSize_);
+#endif
+}
+
+// The size is the mapped file's own, so no byte of the mapping lies past its
+// end; opening without blocking leaves a pipe with no writer yet to the
+// window reading. The mapping is private, and a save replaces the file rather than
+// writing into it, so what is read stays the file as it was when opened.
+bool FileByteReader::MapWholeFile(const std::string& path) {
+#if defined(__unix__)
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) return false;
+    struct stat status {};
+    void* mapping = MAP_FAILED;
+    if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        int flags = MAP_PRIVATE;
+#if defined(MAP_POPULATE)
+        flags |= MAP_POPULATE;  // one call maps every page, where touching them would fault on each
+#endif
+        mapping = mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, flags, descriptor, 0);
+    }
+    close(descriptor);
+    if (mapping == MAP_FAILED) return false;
+    mapping_ = mapping;
+    mappedSize_ = static_cast<std::size_t>(status.st_size);
+    return true;
+#else
+    (void)path;
+    return false;
+#endif
+}
+
 // The unread bytes move to the front of the window and the file fills the
 // rest; a block larger than the window widens it.
 bool FileByteReader::BringIntoView(std::size_t count) {
-    if (!Opened() || !in_) return false;
+    if (mapping_ || !Opened() || !in_) return false;  // a mapping shows the whole file from the start
     const std::string_view unread = Unread();
     const std::size_t kept = unread.size();
     if (kept > 0) std::memmove(window_.data(), unread.data(), kept);
