@@ -57,7 +57,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     BuildPages();
     ConnectMainPage();
     ShowPage(MainPageIndex);
-    lottery_.LoadTickets();
+    lottery_.LoadTicketsOnFirstUse();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here
     // would cost start-up a row for every board and draw for nothing.

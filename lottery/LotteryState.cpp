@@ -14,29 +14,82 @@ LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePa
       today_(std::move(today)),
       latestDrawNumber_(LatestDrawOnOrBefore(today_())) {}
 
+namespace {
+
+void Count(const TLine& ticket, DayNumber today, TicketCounts& counts) {
+    ++counts.tickets;
+    counts.boards += ticket.CountBoards();
+    if (TicketExpired(ticket, today)) ++counts.expired;
+}
+
+}  // namespace
+
 void LotteryState::LoadTickets() {
+    ticketsUnread_ = false;
+    ReadTicketFile();
+}
+
+// At a first use, a file whose tickets were counted and that can no longer
+// be opened is reported, never taken for an empty list: the next save would
+// write that over the tickets.
+void LotteryState::ReadTicketFile() const {
     FileByteReader reader(ticketFilePath_);
+    if (ticketsUnread_ && unreadFileOpened_ && !reader.Opened())
+        throw LotteryError("Cannot open file " + ticketFilePath_);
     reader.ReadUInt16();  // the format word is not checked
     ticketCounts_.reset();
+    ticketsUnread_ = false;
     ticketList_.ReadFrom(reader);
+}
+
+// Each ticket is read as loading would read it, into the one ticket on the
+// stack, so the counts are those of the list its first use reads.
+void LotteryState::LoadTicketsOnFirstUse() {
+    FileByteReader reader(ticketFilePath_);
+    reader.ReadUInt16();  // the format word is not checked
+    const DayNumber today = Today();
+    TicketCounts counts;
+    const int count = reader.ReadInt16();
+    for (int i = 0; i < count; ++i) {
+        const TLine ticket(reader);
+        if (reader.Exhausted()) break;
+        Count(ticket, today, counts);
+    }
+    ticketList_ = TLineList();
+    ticketsUnread_ = true;
+    unreadFileOpened_ = reader.Opened();
+    ticketCounts_ = CountsOfDay{today, counts};
+}
+
+// A file changed since its tickets were counted gives the counts of what is
+// read.
+const TLineList& LotteryState::Tickets() const {
+    if (ticketsUnread_) ReadTicketFile();
+    return ticketList_;
+}
+
+TLineList& LotteryState::EditableTickets() {
+    Tickets();
+    return ticketList_;
 }
 
 void LotteryState::SaveTickets() const {
     ByteWriter writer;
     writer.WriteUInt16(1);
-    ticketList_.WriteTo(writer);
+    Tickets().WriteTo(writer);
     WriteWholeFile(ticketFilePath_, writer.Bytes());
 }
 
 void LotteryState::FreeTickets() {
     ticketCounts_.reset();
+    ticketsUnread_ = false;
     ticketList_ = TLineList();
 }
 
 const TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
                                DayNumber startDate, int16_t weeks, int16_t drawDays) {
     ticketCounts_.reset();
-    return ticketList_.AddTicket(boards, description, startDate, weeks, drawDays);
+    return EditableTickets().AddTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
@@ -48,7 +101,7 @@ void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& b
 
 void LotteryState::DeleteTicket(const TLine& ticket) {
     ticketCounts_.reset();
-    ticketList_.DeleteTicket(ticket);
+    EditableTickets().DeleteTicket(ticket);
 }
 
 TicketCounts LotteryState::CountTickets() const {
@@ -59,12 +112,8 @@ TicketCounts LotteryState::CountTickets() const {
 
 TicketCounts LotteryState::CountTicketsOn(DayNumber today) const {
     TicketCounts counts;
-    for (int i = 0; i < ticketList_.Count(); ++i) {
-        const TLine& ticket = ticketList_.At(i);
-        ++counts.tickets;
-        counts.boards += ticket.CountBoards();
-        if (lottery::TicketExpired(ticket, today)) ++counts.expired;
-    }
+    const TLineList& tickets = Tickets();
+    for (int i = 0; i < tickets.Count(); ++i) Count(tickets.At(i), today, counts);
     return counts;
 }
 
@@ -125,8 +174,9 @@ std::string LotteryState::DrawNumbersText(int drawNumber) const {
 // Screens hold tickets by const reference; the list owns them, so it can
 // hand back the editable ticket it holds.
 TLine& LotteryState::Editable(const TLine& ticket) {
-    for (int i = 0; i < ticketList_.Count(); ++i)
-        if (&ticketList_.At(i) == &ticket) return ticketList_.At(i);
+    TLineList& tickets = EditableTickets();
+    for (int i = 0; i < tickets.Count(); ++i)
+        if (&tickets.At(i) == &ticket) return tickets.At(i);
     throw LotteryError("The ticket is no longer in the list.");
 }
 

@@ -34,8 +34,14 @@ public:
     const std::string& HistoryFilePath() const { return historyFilePath_; }
 
     // Tickets.
-    const TLineList& TicketList() const { return ticketList_; }
+    const TLineList& TicketList() const { return Tickets(); }
     void LoadTickets();
+    // Start-up's load: the file's tickets are counted now and read at their
+    // first use. Reading them all cost start-up more than anything else it
+    // does with them, and the main page needs only their counts. A file that
+    // was there to count and cannot be opened at the first use throws
+    // LotteryError then.
+    void LoadTicketsOnFirstUse();
     void SaveTickets() const;
     void FreeTickets();
     const TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
@@ -44,9 +50,9 @@ public:
                        const std::string& description, DayNumber startDate, int16_t weeks,
                        int16_t drawDays);
     void DeleteTicket(const TLine& ticket);
-    int TicketCount() const { return ticketList_.Count(); }
-    std::vector<TicketRow> FillTicketRows() const { return ticketList_.TicketRows(); }
-    void FillTicketRows(std::vector<TicketRow>& rows) const { ticketList_.FillTicketRows(rows); }
+    int TicketCount() const { return Tickets().Count(); }
+    std::vector<TicketRow> FillTicketRows() const { return Tickets().TicketRows(); }
+    void FillTicketRows(std::vector<TicketRow>& rows) const { Tickets().FillTicketRows(rows); }
     TicketCounts CountTickets() const;
     bool TicketExpired(const TLine& ticket) const;
 
@@ -77,10 +83,13 @@ public:
 
     // Checking.
     std::vector<CheckRow> FillCheckRows(const THistoryLine& draw, bool validOnly) const {
-        return lottery::FillCheckRows(ticketList_, draw, validOnly);
+        return lottery::FillCheckRows(Tickets(), draw, validOnly);
     }
 
 private:
+    const TLineList& Tickets() const;
+    TLineList& EditableTickets();
+    void ReadTicketFile() const;
     void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
     TicketCounts CountTicketsOn(DayNumber today) const;
@@ -90,7 +99,10 @@ private:
     std::string historyFilePath_;
     Clock today_;
     int latestDrawNumber_;
-    TLineList ticketList_;
+    // Read on first use after LoadTicketsOnFirstUse.
+    mutable TLineList ticketList_;
+    mutable bool ticketsUnread_ = false;
+    bool unreadFileOpened_ = false;
     // Every change of page shows the counts again; with tens of thousands of
     // tickets they are counted anew only once the tickets or the day change.
     struct CountsOfDay {

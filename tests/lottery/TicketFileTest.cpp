@@ -91,6 +91,44 @@ TEST_F(TicketFileTest, TruncatedFilesLoadTheWholeRecordsOnly) {
     }
 }
 
+TEST_F(TicketFileTest, StartUpCountsTheTicketsAndReadsThemAtTheirFirstUse) {
+    const auto counts = [](const LotteryState& state) {
+        const TicketCounts c = state.CountTickets();
+        return std::vector<int>{c.tickets, c.boards, c.expired};
+    };
+    const std::string two = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + ExampleTicketFile().substr(4);
+    for (std::size_t length = 0; length <= two.size(); ++length) {
+        WriteFile(two.substr(0, length));
+        LotteryState loaded = State();
+        loaded.LoadTickets();
+        LotteryState counted = State();
+        counted.LoadTicketsOnFirstUse();
+        ASSERT_EQ(counts(counted), counts(loaded)) << length;
+    }
+    // The first use reads the file as it is by then, and counts what it read.
+    WriteFile(two);
+    LotteryState state = State();
+    state.LoadTicketsOnFirstUse();
+    EXPECT_EQ(counts(state), (std::vector<int>{2, 2, 2}));
+    WriteFile(ExampleTicketFile());
+    EXPECT_EQ(state.TicketCount(), 1);
+    EXPECT_EQ(counts(state), (std::vector<int>{1, 1, 1}));
+}
+
+TEST_F(TicketFileTest, CountedTicketsWhoseFileHasGoneAreNeverSavedAsNone) {
+    WriteFile(ExampleTicketFile());
+    LotteryState counted = State();
+    counted.LoadTicketsOnFirstUse();
+    std::filesystem::remove(TicketPath());
+    EXPECT_THROW(counted.SaveTickets(), LotteryError);
+    EXPECT_FALSE(std::filesystem::exists(TicketPath()));
+    // A file that was never there to count is an empty list, saved as one.
+    LotteryState none = State();
+    none.LoadTicketsOnFirstUse();
+    none.SaveTickets();
+    EXPECT_EQ(ReadFile(), Hex("01 00 00 00 "));
+}
+
 TEST_F(TicketFileTest, ALoadReplacesEveryFieldOfTheTicketsItLoadsOver) {
     WriteFile(ExampleTicketFile());
     LotteryState fresh = State();
