@@ -124,8 +124,10 @@ void LoadTickets(benchmark::State& state) {
         state.SkipWithError("not every board loaded");
 }
 
-// Loading into a state that holds no tickets yet, as at start-up: every
-// ticket is made anew. The state is made and dropped outside the timing.
+// Loading into a state that holds nothing yet: every ticket or entry is made
+// anew, as when start-up reads the history and when the tickets, which
+// start-up only counts, are first used. The state is made and dropped
+// outside the timing.
 template <void (LotteryState::*Load)()>
 void LoadIntoNewState(benchmark::State& state, const fs::path& ticketFile, const fs::path& historyFile) {
     for (auto _ : state) {
