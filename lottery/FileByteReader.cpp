@@ -14,11 +14,12 @@
 
 namespace lottery {
 
-FileByteReader::FileByteReader(const std::string& path) : in_(path, std::ios::binary) {
-    if (Opened() && MapWholeFile(path)) {
+FileByteReader::FileByteReader(const std::string& path) {
+    if (MapWholeFile(path)) {
         ShowBytes({static_cast<const char*>(mapping_), mappedSize_}, 0);
         return;
     }
+    in_.open(path, std::ios::binary);
     std::error_code error;
     if (Opened() && std::filesystem::is_regular_file(path, error)) {
         const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -35,8 +36,9 @@ FileByteReader::~FileByteReader() {
 
 // The size is the mapped file's own, so no byte of the mapping lies past its
 // end; opening without blocking leaves a pipe with no writer yet to the
-// window reading. The mapping is private, and a save replaces the file rather than
-// writing into it, so what is read stays the file as it was when opened.
+// window reading. The mapping is private, and a save replaces the file
+// rather than writing into it, so what is read stays the file as it was
+// when opened.
 bool FileByteReader::MapWholeFile(const std::string& path) {
 #if defined(__unix__)
     const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -64,7 +66,7 @@ bool FileByteReader::MapWholeFile(const std::string& path) {
 // The unread bytes move to the front of the window and the file fills the
 // rest; a block larger than the window widens it.
 bool FileByteReader::BringIntoView(std::size_t count) {
-    if (mapping_ || !Opened() || !in_) return false;  // a mapping shows the whole file from the start
+    if (!in_.is_open() || !in_) return false;  // a mapped file opens no stream: it is in view whole
     const std::string_view unread = Unread();
     const std::size_t kept = unread.size();
     if (kept > 0) std::memmove(window_.data(), unread.data(), kept);

@@ -20,7 +20,7 @@ public:
     explicit FileByteReader(const std::string& path);
     ~FileByteReader() override;
 
-    bool Opened() const { return in_.is_open(); }
+    bool Opened() const { return mapping_ || in_.is_open(); }
 
 protected:
     bool BringIntoView(std::size_t count) override;
