@@ -10,14 +10,19 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 
 // The order of the day, month and year fields in a numeric date format,
-// or nothing when the format holds names (such as "ddd" or "MMM").
+// or nothing when the format holds names (such as "ddd" or "MMM"). A plain
+// scan of the letter runs: a regular expression here cost start-up the
+// compiling of it.
 std::optional<QString> NumericFieldOrder(const QString& format) {
-    static const QRegularExpression field(QStringLiteral("d+|M+|y+"));
     QString order;
-    for (auto match = field.globalMatch(format); match.hasNext();) {
-        const QString run = match.next().captured();
-        if (run[0] != QLatin1Char('y') && run.size() > 2) return std::nullopt;
-        order += run[0];
+    for (qsizetype start = 0; start < format.size();) {
+        const QChar letter = format[start];
+        qsizetype end = start + 1;
+        while (end < format.size() && format[end] == letter) ++end;
+        const bool field = letter == QLatin1Char('d') || letter == QLatin1Char('M') || letter == QLatin1Char('y');
+        if (field && letter != QLatin1Char('y') && end - start > 2) return std::nullopt;
+        if (field) order += letter;
+        start = end;
     }
     if (order.size() != 3 || !order.contains(QLatin1Char('d')) || !order.contains(QLatin1Char('M')) ||
         !order.contains(QLatin1Char('y')))

@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("British") << "dd/MM/yyyy";
         QTest::newRow("American two-digit year") << "M/d/yy";
         QTest::newRow("ISO-like") << "yyyy-MM-dd";
+        QTest::newRow("German two-digit year") << "d.M.yy";
+        QTest::newRow("with a day name, read by the locale") << "ddd dd/MM/yyyy";
     }
     void shortDateTextRoundTripsEveryDrawDay() {
         QFETCH(QString, format);
