@@ -58,7 +58,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     ConnectMainPage();
     ShowPage(MainPageIndex);
     lottery_.LoadTicketsOnFirstUse();
-    lottery_.LoadHistory();
+    lottery_.LoadHistoryOnFirstUse();
     // The lists are filled when their pages are entered: filling them here
     // would cost start-up a row for every board and draw for nothing.
     UpdateMainCounters();

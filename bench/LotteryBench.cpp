@@ -125,9 +125,8 @@ void LoadTickets(benchmark::State& state) {
 }
 
 // Loading into a state that holds nothing yet: every ticket or entry is made
-// anew, as when start-up reads the history and when the tickets, which
-// start-up only counts, are first used. The state is made and dropped
-// outside the timing.
+// anew, as when the tickets and the history, which start-up leaves unread,
+// are first used. The state is made and dropped outside the timing.
 template <void (LotteryState::*Load)()>
 void LoadIntoNewState(benchmark::State& state, const fs::path& ticketFile, const fs::path& historyFile) {
     for (auto _ : state) {

@@ -121,17 +121,43 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
     return lottery::TicketExpired(ticket, Today());
 }
 
-// Unlike the tickets, the history's records need no parsing, so they are
-// read from the file straight into the entries.
 void LotteryState::LoadHistory() {
+    historyUnread_ = false;
+    ReadHistoryFile();
+}
+
+void LotteryState::LoadHistoryOnFirstUse() {
+    drawHistory_ = THistoryList();
+    historyUnread_ = true;
+    unreadHistoryFileExisted_ = std::ifstream(historyFilePath_, std::ios::binary).is_open();
+}
+
+const THistoryList& LotteryState::History() const {
+    if (historyUnread_) ReadHistoryFile();
+    return drawHistory_;
+}
+
+THistoryList& LotteryState::EditableHistory() {
+    History();
+    return drawHistory_;
+}
+
+// Unlike the tickets, the history's records need no parsing, so they are
+// read from the file straight into the entries. A file that was there at
+// start-up and is gone at the first use is reported, never taken for an
+// empty history that the next save would write over the results.
+void LotteryState::ReadHistoryFile() const {
     std::ifstream in(historyFilePath_, std::ios::binary);
+    if (historyUnread_ && unreadHistoryFileExisted_ && !in.is_open())
+        throw LotteryError("Cannot open file " + historyFilePath_);
+    historyUnread_ = false;
     in.ignore(sizeof(uint16_t));  // the format word is not checked
     drawHistory_.ReadFrom(in);
-    FillMissingDraws();
+    drawHistory_.FillMissingDraws(latestDrawNumber_);
 }
 
 void LotteryState::SaveHistory() const {
-    WriteHistoryFile(drawHistory_);
+    WriteHistoryFile(History());
 }
 
 void LotteryState::ImportHistory(const THistoryList& imported) {
@@ -147,15 +173,21 @@ void LotteryState::WriteHistoryFile(const THistoryList& history) const {
 }
 
 void LotteryState::ClearHistory() {
+    historyUnread_ = false;
     drawHistory_.Clear();
 }
 
+void LotteryState::FreeHistory() {
+    historyUnread_ = false;
+    drawHistory_ = THistoryList();
+}
+
 void LotteryState::FillMissingDraws() {
-    drawHistory_.FillMissingDraws(latestDrawNumber_);
+    EditableHistory().FillMissingDraws(latestDrawNumber_);
 }
 
 THistoryLine& LotteryState::AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
-    return drawHistory_.Add(numbers, drawDate);
+    return EditableHistory().Add(numbers, drawDate);
 }
 
 void LotteryState::SetDrawResult(const THistoryLine& entry, const THistoryLine::Numbers& numbers,
@@ -164,7 +196,7 @@ void LotteryState::SetDrawResult(const THistoryLine& entry, const THistoryLine::
 }
 
 std::string LotteryState::DrawNumbersText(int drawNumber) const {
-    const THistoryLine* entry = drawHistory_.FindDrawOn(DrawDateOf(drawNumber));
+    const THistoryLine* entry = History().FindDrawOn(DrawDateOf(drawNumber));
     if (!entry) return {};
     std::string text;
     for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text += "\t" + entry->NumberText(index);
@@ -181,8 +213,9 @@ TLine& LotteryState::Editable(const TLine& ticket) {
 }
 
 THistoryLine& LotteryState::Editable(const THistoryLine& entry) {
-    for (int i = 0; i < drawHistory_.Count(); ++i)
-        if (&drawHistory_.At(i) == &entry) return drawHistory_.At(i);
+    THistoryList& history = EditableHistory();
+    for (int i = 0; i < history.Count(); ++i)
+        if (&history.At(i) == &entry) return history.At(i);
     throw LotteryError("The draw result is no longer in the history.");
 }
 

@@ -58,10 +58,14 @@ public:
 
     // Results history. Entry references held elsewhere are invalid after
     // LoadHistory and ClearHistory.
-    const THistoryList& DrawHistory() const { return drawHistory_; }
+    const THistoryList& DrawHistory() const { return History(); }
     // A missing or unreadable file gives an empty history; either way every
     // draw up to LatestDrawNumber then has an entry.
     void LoadHistory();
+    // Start-up's load: the main page shows nothing of the history, so it is
+    // read at its first use. A file that was there at start-up and cannot be
+    // opened by then throws LotteryError, as for the tickets.
+    void LoadHistoryOnFirstUse();
     void SaveHistory() const;
     // Writes an imported history over the history file, then reads it back,
     // so that the history in memory is what the file now holds. A failed
@@ -69,17 +73,17 @@ public:
     void ImportHistory(const THistoryList& imported);
     void ClearHistory();
     // At close, after the last save: gives back the history's memory too.
-    void FreeHistory() { drawHistory_ = THistoryList(); }
+    void FreeHistory();
     void FillMissingDraws();
     // Throws LotteryError when the history is full.
     THistoryLine& AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate);
     void SetDrawResult(const THistoryLine& entry, const THistoryLine::Numbers& numbers,
                        DayNumber drawDate);
-    int CountUnrecordedDraws() const { return drawHistory_.CountUnrecordedDraws(); }
+    int CountUnrecordedDraws() const { return History().CountUnrecordedDraws(); }
     // A tab and the number as "%.2d" for each of the seven numbers of the
     // draw's first entry, or empty text when the history has no such entry.
     std::string DrawNumbersText(int drawNumber) const;
-    std::vector<HistoryRow> FillHistoryRows() const { return drawHistory_.HistoryRows(); }
+    std::vector<HistoryRow> FillHistoryRows() const { return History().HistoryRows(); }
 
     // Checking.
     std::vector<CheckRow> FillCheckRows(const THistoryLine& draw, bool validOnly) const {
@@ -90,6 +94,9 @@ private:
     const TLineList& Tickets() const;
     TLineList& EditableTickets();
     void ReadTicketFile() const;
+    const THistoryList& History() const;
+    THistoryList& EditableHistory();
+    void ReadHistoryFile() const;
     void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
     TicketCounts CountTicketsOn(DayNumber today) const;
@@ -110,7 +117,10 @@ private:
         TicketCounts counts;
     };
     mutable std::optional<CountsOfDay> ticketCounts_;
-    THistoryList drawHistory_;
+    // Read on first use after LoadHistoryOnFirstUse.
+    mutable THistoryList drawHistory_;
+    mutable bool historyUnread_ = false;
+    bool unreadHistoryFileExisted_ = false;
 };
 
 }  // namespace lottery

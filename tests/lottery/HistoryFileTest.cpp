@@ -111,6 +111,47 @@ TEST_F(HistoryFileTest, FilledDrawsFollowTheFileEntriesInDrawOrder) {
     EXPECT_EQ(rows[119].result->DrawDate(), DrawDateOf(120));
 }
 
+// Start-up leaves the history to its first use, which reads the file as it
+// is by then and fills in the draws as a load does.
+TEST_F(HistoryFileTest, StartUpReadsTheHistoryAtItsFirstUse) {
+    WriteFile(HistoryFile(1, kRecordedRecord));
+    LotteryState state = State(DrawDateOf(120));
+    state.LoadHistoryOnFirstUse();
+    WriteFile(HistoryFile(2, kRecordedRecord + Record({8, 9, 10, 11, 12, 13, 14}, DrawDateOf(118))));
+    EXPECT_EQ(state.CountUnrecordedDraws(), 118);
+    EXPECT_EQ(state.DrawNumbersText(118), "\t08\t09\t10\t11\t12\t13\t14");
+    EXPECT_EQ(DatesInListOrder(state.DrawHistory()), DatesInListOrder(Loaded(DrawDateOf(120)).DrawHistory()));
+
+    // Unused, it is still saved whole at close, draws filled in.
+    LotteryState unused = State(DrawDateOf(120));
+    unused.LoadHistoryOnFirstUse();
+    unused.SaveHistory();
+    EXPECT_EQ(Loaded(DrawDateOf(120)).DrawHistory().Count(), 2 + 118);
+    EXPECT_EQ(ReadFile().size(), 4u + (2 + 118) * 22u);
+
+    // A result entered before any other use lands in the history read from
+    // the file, not in an empty one.
+    LotteryState entered = State(DrawDateOf(120));
+    entered.LoadHistoryOnFirstUse();
+    entered.AddDrawResult({1, 2, 3, 4, 5, 6, 7}, DrawDateOf(121));
+    EXPECT_EQ(entered.DrawHistory().Count(), 2 + 118 + 1);
+}
+
+TEST_F(HistoryFileTest, AHistoryFileGoneByItsFirstUseIsNeverSavedAsNoResults) {
+    WriteFile(HistoryFile(1, kRecordedRecord));
+    LotteryState state = State(DrawDateOf(120));
+    state.LoadHistoryOnFirstUse();
+    std::filesystem::remove(HistoryPath());
+    EXPECT_THROW(state.SaveHistory(), LotteryError);
+    EXPECT_FALSE(std::filesystem::exists(HistoryPath()));
+    // A file that was not there at start-up is an empty history, saved with
+    // its draws filled in.
+    LotteryState none = State(DrawDateOf(120));
+    none.LoadHistoryOnFirstUse();
+    none.SaveHistory();
+    EXPECT_EQ(Loaded(DrawDateOf(120)).CountUnrecordedDraws(), 120);
+}
+
 TEST_F(HistoryFileTest, FirstEntryOfADateWinsAndNoEntryIsReorderedOrDropped) {
     const DayNumber draw117 = DrawDateOf(117);
     const DayNumber friday = draw117 + 2;
