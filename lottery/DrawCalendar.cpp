@@ -45,9 +45,13 @@ DayNumber TicketLastDrawDate(const TLine& ticket) {
     return TicketLastDrawDate(ticket.DrawDays(), ticket.Weeks(), ticket.StartDate());
 }
 
-bool TicketExpired(const TLine& ticket, DayNumber today) {
-    const DayNumber last = TicketLastDrawDate(ticket);
+bool TicketExpired(int drawDays, int weeks, double startDate, DayNumber today) {
+    const DayNumber last = TicketLastDrawDate(drawDays, weeks, startDate);
     return last != 0 && last < today;
+}
+
+bool TicketExpired(const TLine& ticket, DayNumber today) {
+    return TicketExpired(ticket.DrawDays(), ticket.Weeks(), ticket.StartDate(), today);
 }
 
 bool TicketValidForDraw(const TLine& ticket, int drawNumber) {

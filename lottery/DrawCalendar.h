@@ -38,6 +38,7 @@ DayNumber NextDrawDate(DayNumber today);
 // The ticket's last draw, or 0 for an unlimited ticket (more than 8 weeks).
 DayNumber TicketLastDrawDate(int drawDays, int weeks, double startDate);
 DayNumber TicketLastDrawDate(const TLine& ticket);
+bool TicketExpired(int drawDays, int weeks, double startDate, DayNumber today);
 bool TicketExpired(const TLine& ticket, DayNumber today);
 bool TicketValidForDraw(const TLine& ticket, int drawNumber);
 

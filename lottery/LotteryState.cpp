@@ -16,10 +16,10 @@ LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePa
 
 namespace {
 
-void Count(const TLine& ticket, DayNumber today, TicketCounts& counts) {
+void Count(int boardsInUse, bool expired, TicketCounts& counts) {
     ++counts.tickets;
-    counts.boards += ticket.CountBoards();
-    if (TicketExpired(ticket, today)) ++counts.expired;
+    counts.boards += boardsInUse;
+    if (expired) ++counts.expired;
 }
 
 }  // namespace
@@ -42,8 +42,8 @@ void LotteryState::ReadTicketFile() const {
     ticketList_.ReadFrom(reader);
 }
 
-// Each ticket is read as loading would read it, into the one ticket on the
-// stack, so the counts are those of the list its first use reads.
+// Each record is read as loading reads it, keeping only what the counts
+// need, so the counts are those of the list its first use reads.
 void LotteryState::LoadTicketsOnFirstUse() {
     FileByteReader reader(ticketFilePath_);
     reader.ReadUInt16();  // the format word is not checked
@@ -51,9 +51,9 @@ void LotteryState::LoadTicketsOnFirstUse() {
     TicketCounts counts;
     const int count = reader.ReadInt16();
     for (int i = 0; i < count; ++i) {
-        const TLine ticket(reader);
+        const TLine::Terms terms = TLine::ReadTerms(reader);
         if (reader.Exhausted()) break;
-        Count(ticket, today, counts);
+        Count(terms.boardsInUse, lottery::TicketExpired(terms.drawDays, terms.weeks, terms.startDate, today), counts);
     }
     ticketList_ = TLineList();
     ticketsUnread_ = true;
@@ -113,7 +113,10 @@ TicketCounts LotteryState::CountTickets() const {
 TicketCounts LotteryState::CountTicketsOn(DayNumber today) const {
     TicketCounts counts;
     const TLineList& tickets = Tickets();
-    for (int i = 0; i < tickets.Count(); ++i) Count(tickets.At(i), today, counts);
+    for (int i = 0; i < tickets.Count(); ++i) {
+        const TLine& ticket = tickets.At(i);
+        Count(ticket.CountBoards(), lottery::TicketExpired(ticket, today), counts);
+    }
     return counts;
 }
 

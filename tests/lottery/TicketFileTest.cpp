@@ -12,6 +12,20 @@ std::string ExampleTicketFile() {
            Hex("04 00 61 62 63 00 00 00 00 00 40 51 E1 40 01 00 00 00 ");
 }
 
+// Three boards, a description too long to stay inside the ticket, and an
+// unlimited run.
+std::string LongUnlimitedTicketRecord() {
+    ByteWriter record;
+    for (int board = 1; board <= TLine::kBoardCount; ++board)
+        for (int position = 1; position <= TLine::kNumbersPerBoard; ++position)
+            record.WriteInt16(static_cast<int16_t>(board <= 3 ? board * 7 + position : 0));
+    record.WriteCountedText("A syndicate ticket with a description of more than thirty bytes");
+    record.WriteDouble(35466);
+    record.WriteInt16(TLine::kUnlimitedWeeks);
+    record.WriteInt16(2);
+    return record.Bytes();
+}
+
 class TicketFileTest : public DataFileTest {
 protected:
     void WriteFile(const std::string& bytes) const { WriteBytes(TicketPath(), bytes); }
@@ -96,7 +110,8 @@ TEST_F(TicketFileTest, StartUpCountsTheTicketsAndReadsThemAtTheirFirstUse) {
         const TicketCounts c = state.CountTickets();
         return std::vector<int>{c.tickets, c.boards, c.expired};
     };
-    const std::string two = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + ExampleTicketFile().substr(4);
+    // The example, then a ticket that never expires.
+    const std::string two = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + LongUnlimitedTicketRecord();
     for (std::size_t length = 0; length <= two.size(); ++length) {
         WriteFile(two.substr(0, length));
         LotteryState loaded = State();
@@ -109,7 +124,7 @@ TEST_F(TicketFileTest, StartUpCountsTheTicketsAndReadsThemAtTheirFirstUse) {
     WriteFile(two);
     LotteryState state = State();
     state.LoadTicketsOnFirstUse();
-    EXPECT_EQ(counts(state), (std::vector<int>{2, 2, 2}));
+    EXPECT_EQ(counts(state), (std::vector<int>{2, 4, 1}));
     WriteFile(ExampleTicketFile());
     EXPECT_EQ(state.TicketCount(), 1);
     EXPECT_EQ(counts(state), (std::vector<int>{1, 1, 1}));
