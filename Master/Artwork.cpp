@@ -88,6 +88,31 @@ void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QCol
 
 }  // namespace
 
+QString Artwork::Name(Picture picture) {
+    switch (picture) {
+    case Picture::Logo: return QStringLiteral("logo");
+    case Picture::TicketsIcon: return QStringLiteral("tickets-icon");
+    case Picture::HaveYouWonIcon: return QStringLiteral("have-you-won-icon");
+    case Picture::HistoryIcon: return QStringLiteral("history-icon");
+    }
+    return {};
+}
+
+QSize Artwork::Size(Picture picture) {
+    return picture == Picture::Logo ? QSize(201, 150) : QSize(32, 32);
+}
+
+QPixmap Artwork::Draw(Picture picture) {
+    const QSize size = Size(picture);
+    switch (picture) {
+    case Picture::Logo: return Logo(size);
+    case Picture::TicketsIcon: return TicketsIcon(size.width());
+    case Picture::HaveYouWonIcon: return HaveYouWonIcon(size.width());
+    case Picture::HistoryIcon: return HistoryIcon(size.width());
+    }
+    return {};
+}
+
 QPixmap Artwork::Logo(const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);

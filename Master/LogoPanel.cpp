@@ -1,6 +1,6 @@
 #include "Master/LogoPanel.h"
 
-#include "Master/Artwork.h"
+#include "Master/PreDrawnArtwork.h"
 #include "app/MakerWebPage.h"
 
 #include <QLabel>
@@ -44,7 +44,7 @@ LogoPanel::LogoPanel(QWidget* parent) : QFrame(parent) {
 
     auto* picture = new QLabel(this);
     picture->setGeometry(16, 14, 201, 150);
-    picture->setPixmap(Artwork::Logo(picture->size()));
+    picture->setPixmap(PreDrawnArtwork::Get(Artwork::Picture::Logo));
 
     TitleLabel(this, QStringLiteral("Tallimo"), QRect(8, 172, 217, 28));
     TitleLabel(this, QStringLiteral("Version 1.5"), QRect(8, 200, 217, 28));

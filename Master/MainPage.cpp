@@ -1,6 +1,6 @@
 #include "Master/MainPage.h"
 
-#include "Master/Artwork.h"
+#include "Master/PreDrawnArtwork.h"
 #include "Master/PageWidgets.h"
 
 #include <QFrame>
@@ -19,13 +19,16 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     warning_->setFont(italic);
     MakeRed(warning_);
 
-    bitBtn1_ = AddChoice(QStringLiteral("BitBtn1"), 32, QStringLiteral("Your Tickets"), Artwork::TicketsIcon(32),
+    bitBtn1_ = AddChoice(QStringLiteral("BitBtn1"), 32, QStringLiteral("Your Tickets"),
+                         Artwork::Picture::TicketsIcon,
                          QStringLiteral("Keep a record of your lottery tickets, the date purchased and their "
                                         "renewal dates."));
-    bitBtn5_ = AddChoice(QStringLiteral("BitBtn5"), 150, QStringLiteral("Have you Won?"), Artwork::HaveYouWonIcon(32),
+    bitBtn5_ = AddChoice(QStringLiteral("BitBtn5"), 150, QStringLiteral("Have you Won?"),
+                         Artwork::Picture::HaveYouWonIcon,
                          QStringLiteral("Check your tickets against the winning numbers from the latest Lottery "
                                         "draw."));
-    bitBtn3_ = AddChoice(QStringLiteral("BitBtn3"), 268, QStringLiteral("Lottery History"), Artwork::HistoryIcon(32),
+    bitBtn3_ = AddChoice(QStringLiteral("BitBtn3"), 268, QStringLiteral("Lottery History"),
+                         Artwork::Picture::HistoryIcon,
                          QStringLiteral("View and Maintain the winning numbers from previous lottery draws and "
                                         "check your tickets against these draws."));
 
@@ -44,11 +47,13 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     button2_->setDefault(true);
 }
 
-QPushButton* MainPage::AddChoice(const QString& name, int top, const QString& caption, const QPixmap& icon, const QString& text) {
+QPushButton* MainPage::AddChoice(const QString& name, int top, const QString& caption, Artwork::Picture picture,
+                                 const QString& text) {
     auto* panel = new QFrame(this);
     panel->setGeometry(262, top, 307, 108);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
+    const QPixmap icon = PreDrawnArtwork::Get(picture);
     auto* button = new QPushButton(QIcon(icon), caption, panel);
     button->setGeometry(8, 28, 140, 52);
     button->setIconSize(icon.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Master/Artwork.h"
 #include "lottery/LotteryState.h"
 
 #include <QWidget>
@@ -25,7 +26,8 @@ public:
     QPushButton* Button2() const { return button2_; }
 
 private:
-    QPushButton* AddChoice(const QString& name, int top, const QString& caption, const QPixmap& icon, const QString& text);
+    QPushButton* AddChoice(const QString& name, int top, const QString& caption, Artwork::Picture picture,
+                           const QString& text);
 
     QPushButton* bitBtn1_;
     QPushButton* bitBtn5_;

@@ -2,6 +2,7 @@
 #include "Master/AboutWindow.h"
 #include "Master/LogoPanel.h"
 #include "Master/MainPage.h"
+#include "Master/PreDrawnArtwork.h"
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
@@ -160,6 +161,17 @@ private slots:
         for (int page : {1, 2, 3, 4, 5, 0}) {
             form.ShowPage(page);
             QCOMPARE(form.Logo()->isVisible(), expected[page]);
+        }
+    }
+
+    // The main page's pictures come stored in the program, as its own
+    // drawing gives them.
+    void theMainPagePicturesAreStoredAsTheyAreDrawn() {
+        using master::Artwork;
+        for (const Artwork::Picture picture : Artwork::kPreDrawn) {
+            const QImage stored = master::PreDrawnArtwork::Stored(picture);
+            QVERIFY2(!stored.isNull(), qPrintable(Artwork::Name(picture)));
+            QCOMPARE(stored, Artwork::Draw(picture).toImage().convertToFormat(stored.format()));
         }
     }
 
