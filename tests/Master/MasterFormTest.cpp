@@ -6,11 +6,14 @@
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
+#include "app/TallimoApplication.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -165,9 +168,12 @@ private slots:
     }
 
     // The main page's pictures come stored in the program, as its own
-    // drawing gives them.
+    // drawing gives them in the program's font.
     void theMainPagePicturesAreStoredAsTheyAreDrawn() {
         using master::Artwork;
+        const QFont testFont = QApplication::font();
+        QApplication::setFont(app::TallimoApplication::ProgramFont(testFont));
+        const auto restoreFont = qScopeGuard([&testFont] { QApplication::setFont(testFont); });
         for (const Artwork::Picture picture : Artwork::kPreDrawn) {
             const QImage stored = master::PreDrawnArtwork::Stored(picture);
             QVERIFY2(!stored.isNull(), qPrintable(Artwork::Name(picture)));
