@@ -10,7 +10,7 @@ QPixmap PreDrawnArtwork::Get(Artwork::Picture picture) {
 }
 
 // Stored uncompressed, as premultiplied ARGB32 rows, so the image is the
-// program's own bytes: nothing is decoded or copied to read it.
+// program's own bytes: nothing is decoded to show it.
 QImage PreDrawnArtwork::Stored(Artwork::Picture picture) {
     const QResource resource(QStringLiteral(":/artwork/") + Artwork::Name(picture));
     const QSize size = Artwork::Size(picture);
