@@ -25,20 +25,15 @@ void Count(int boardsInUse, bool expired, TicketCounts& counts) {
 }  // namespace
 
 void LotteryState::LoadTickets() {
-    ticketsUnread_ = false;
+    ticketRead_.Drop();
     ReadTicketFile();
 }
 
-// At a first use, a file whose tickets were counted and that can no longer
-// be opened is reported, never taken for an empty list: the next save would
-// write that over the tickets.
 void LotteryState::ReadTicketFile() const {
     FileByteReader reader(ticketFilePath_);
-    if (ticketsUnread_ && unreadFileOpened_ && !reader.Opened())
-        throw LotteryError("Cannot open file " + ticketFilePath_);
+    ticketRead_.Reading(reader.Opened(), ticketFilePath_);
     reader.ReadUInt16();  // the format word is not checked
     ticketCounts_.reset();
-    ticketsUnread_ = false;
     ticketList_.ReadFrom(reader);
 }
 
@@ -56,15 +51,14 @@ void LotteryState::LoadTicketsOnFirstUse() {
         Count(terms.boardsInUse, lottery::TicketExpired(terms.drawDays, terms.weeks, terms.startDate, today), counts);
     }
     ticketList_ = TLineList();
-    ticketsUnread_ = true;
-    unreadFileOpened_ = reader.Opened();
+    ticketRead_.PutOff(reader.Opened());
     ticketCounts_ = CountsOfDay{today, counts};
 }
 
 // A file changed since its tickets were counted gives the counts of what is
 // read.
 const TLineList& LotteryState::Tickets() const {
-    if (ticketsUnread_) ReadTicketFile();
+    if (ticketRead_.Pending()) ReadTicketFile();
     return ticketList_;
 }
 
@@ -82,7 +76,7 @@ void LotteryState::SaveTickets() const {
 
 void LotteryState::FreeTickets() {
     ticketCounts_.reset();
-    ticketsUnread_ = false;
+    ticketRead_.Drop();
     ticketList_ = TLineList();
 }
 
@@ -125,18 +119,17 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
 }
 
 void LotteryState::LoadHistory() {
-    historyUnread_ = false;
+    historyRead_.Drop();
     ReadHistoryFile();
 }
 
 void LotteryState::LoadHistoryOnFirstUse() {
     drawHistory_ = THistoryList();
-    historyUnread_ = true;
-    unreadHistoryFileExisted_ = std::ifstream(historyFilePath_, std::ios::binary).is_open();
+    historyRead_.PutOff(std::ifstream(historyFilePath_, std::ios::binary).is_open());
 }
 
 const THistoryList& LotteryState::History() const {
-    if (historyUnread_) ReadHistoryFile();
+    if (historyRead_.Pending()) ReadHistoryFile();
     return drawHistory_;
 }
 
@@ -146,14 +139,10 @@ THistoryList& LotteryState::EditableHistory() {
 }
 
 // Unlike the tickets, the history's records need no parsing, so they are
-// read from the file straight into the entries. A file that was there at
-// start-up and is gone at the first use is reported, never taken for an
-// empty history that the next save would write over the results.
+// read from the file straight into the entries.
 void LotteryState::ReadHistoryFile() const {
     std::ifstream in(historyFilePath_, std::ios::binary);
-    if (historyUnread_ && unreadHistoryFileExisted_ && !in.is_open())
-        throw LotteryError("Cannot open file " + historyFilePath_);
-    historyUnread_ = false;
+    historyRead_.Reading(in.is_open(), historyFilePath_);
     in.ignore(sizeof(uint16_t));  // the format word is not checked
     drawHistory_.ReadFrom(in);
     drawHistory_.FillMissingDraws(latestDrawNumber_);
@@ -176,12 +165,12 @@ void LotteryState::WriteHistoryFile(const THistoryList& history) const {
 }
 
 void LotteryState::ClearHistory() {
-    historyUnread_ = false;
+    historyRead_.Drop();
     drawHistory_.Clear();
 }
 
 void LotteryState::FreeHistory() {
-    historyUnread_ = false;
+    historyRead_.Drop();
     drawHistory_ = THistoryList();
 }
 

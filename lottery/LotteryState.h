@@ -2,6 +2,7 @@
 
 #include "lottery/CheckRows.h"
 #include "lottery/DrawCalendar.h"
+#include "lottery/FirstUseRead.h"
 #include "lottery/THistoryList.h"
 #include "lottery/TLineList.h"
 
@@ -108,8 +109,7 @@ private:
     int latestDrawNumber_;
     // Read on first use after LoadTicketsOnFirstUse.
     mutable TLineList ticketList_;
-    mutable bool ticketsUnread_ = false;
-    bool unreadFileOpened_ = false;
+    mutable FirstUseRead ticketRead_;
     // Every change of page shows the counts again; with tens of thousands of
     // tickets they are counted anew only once the tickets or the day change.
     struct CountsOfDay {
@@ -119,8 +119,7 @@ private:
     mutable std::optional<CountsOfDay> ticketCounts_;
     // Read on first use after LoadHistoryOnFirstUse.
     mutable THistoryList drawHistory_;
-    mutable bool historyUnread_ = false;
-    bool unreadHistoryFileExisted_ = false;
+    mutable FirstUseRead historyRead_;
 };
 
 }  // namespace lottery
