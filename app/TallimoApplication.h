@@ -19,10 +19,6 @@ public:
     // The first command-line parameter, in any letter case, is "/WARN".
     static bool IsWarnMode(const QStringList& arguments);
 
-    // The given font as the program shows its text: the face it resolves to,
-    // named as such, drawn without hinting.
-    static QFont ProgramFont(const QFont& base);
-
 private:
     Platform* platform_ = nullptr;
 };

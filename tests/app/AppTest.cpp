@@ -7,7 +7,6 @@
 #include "app/TallimoApplication.h"
 #include "lottery/LotteryError.h"
 
-#include <QFontInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -133,24 +132,6 @@ private slots:
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "/WARNING"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "x", "/WARN"}));
-    }
-
-    // The generic name is replaced by the face it stands for, which then
-    // resolves to itself, in every weight and slant the windows use.
-    void theProgramFontNamesItsFaceAndIsUnhinted() {
-        QFont generic(QStringLiteral("Sans Serif"));
-        generic.setPixelSize(12);
-        const QFont program = app::TallimoApplication::ProgramFont(generic);
-        QCOMPARE(program.families().size(), 1);
-        QVERIFY(program.families().first() != generic.family());
-        QCOMPARE(program.hintingPreference(), QFont::PreferNoHinting);
-        QCOMPARE(program.pixelSize(), 12);
-        for (const bool bold : {false, true}) {
-            QFont variant = program;
-            variant.setBold(bold);
-            variant.setItalic(bold);
-            QCOMPARE(QFontInfo(variant).family(), program.families().first());
-        }
     }
 };
 
