@@ -31,12 +31,11 @@ QFont TallimoApplication::ProgramFont(const QFont& base) {
     return face;
 }
 
-// The last resort only. Every slot and event handler catches what it calls
-// and reports it itself: Qt Widgets is built without unwind cleanups (on
-// Debian without unwind tables), so an exception that gets here has already
-// passed through Qt's frames, skipping their cleanup, and may instead have
-// ended the program on its way. Whatever still arrives is shown rather than
-// ending it here.
+// The last resort only: every slot and event handler catches what it calls
+// and reports it itself. Qt Gui and Widgets are built without exception
+// support, so an exception that gets here has passed through their frames
+// without their cleanup, leaving them in whatever state it found them.
+// Whatever still arrives is shown rather than ending the program.
 bool TallimoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
