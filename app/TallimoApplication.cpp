@@ -13,6 +13,11 @@ TallimoApplication::TallimoApplication(int& argc, char** argv) : QApplication(ar
     setApplicationVersion(QStringLiteral("1.5"));
 }
 
+// The last resort only: every slot and event handler catches what it calls
+// and reports it itself. Qt Gui and Widgets are built without exception
+// support, so an exception that gets here has passed through their frames
+// without their cleanup, leaving them in whatever state it found them.
+// Whatever still arrives is shown rather than ending the program.
 bool TallimoApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

@@ -1,10 +1,16 @@
+#include "FakePlatform.h"
 #include "app/AnsiText.h"
 #include "app/DataFilePaths.h"
+#include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/DialogPlacement.h"
 #include "app/LocaleFormats.h"
 #include "app/SettingsStore.h"
 #include "app/TallimoApplication.h"
+#include "datepicker/DateField.h"
+#include "datepicker/TEPCalendar.h"
+#include "datepicker/TEPCalendarFm.h"
+#include "datepicker/TEPCalendarPopup.h"
 #include "lottery/LotteryError.h"
 
 #include <QSettings>
@@ -69,6 +75,22 @@ private slots:
         }
         QCOMPARE(dates.Display(35466, app::DateText::kLongDisplay), QStringLiteral("Wednesday 05 February 1997"));
         QCOMPARE(dates.Display(35466, app::DateText::kRowDisplay), QStringLiteral("Wed 05 Feb 1997"));
+    }
+
+    // The locale's parser reads a signed year; the calendar opened over such
+    // a text starts at today, as for any text that is no date.
+    void aYearBeforeOneIsNoDate() {
+        const app::DateText dates(QLocale::c(), QStringLiteral("ddd dd/MM/yyyy"));
+        const QString yearMinusFive = QStringLiteral("Mon 01/01/-0005");
+        QVERIFY(!dates.ParseShortDate(yearMinusFive));
+        testsupport::FakePlatform platform;
+        QWidget dialog;
+        auto* field = new datepicker::DateField(app::DateFieldServicesFor(platform, dates), &dialog);
+        dialog.show();
+        field->SetText(yearMinusFive);
+        field->showPopup();
+        QCOMPARE(platform.beeps, 1);
+        QCOMPARE(field->Cal()->DropDown()->CalendarCd()->SelectedDate(), platform.today);
     }
 
     void settingsKeepTextAndReadHexadecimal() {
