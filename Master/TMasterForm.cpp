@@ -69,8 +69,8 @@ void TMasterForm::PlaceWindow() {
         move(-1000, -1000);
         return;
     }
-    move(settings_.ReadInteger(kMainWindowSection, QStringLiteral("Left"), 20),
-         settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20));
+    app::MoveToStoredPosition(*this, {settings_.ReadInteger(kMainWindowSection, QStringLiteral("Left"), 20),
+                                      settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20)});
 }
 
 // Only the main page is built here: the others wait in the notebook as empty

@@ -142,6 +142,12 @@ private slots:
         QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(300, 200), screen), QPoint(161, 140));
         QCOMPARE(app::DialogPosition(QRect(-500, -500, 100, 100), QSize(300, 200), screen), QPoint(40, 60));
         QCOMPARE(app::DialogPosition(QRect(900, 700, 100, 100), QSize(300, 200), screen), QPoint(362, 284));
+        // A stored position off every screen comes back whole onto the nearest.
+        const QList<QRect> screens{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+        QCOMPARE(app::KeptOnScreen(QRect(-100000, 20, 583, 441), screens), QPoint(0, 20));
+        QCOMPARE(app::KeptOnScreen(QRect(2200, 900, 583, 441), screens), QPoint(1721, 583));
+        QCOMPARE(app::KeptOnScreen(QRect(1100, 50, 583, 441), screens), QPoint(1100, 50));
+        QCOMPARE(app::KeptOnScreen(QRect(5000, 5000, 300, 200), {QRect(0, 0, 1024, 768)}), QPoint(724, 568));
         // Wider than the screen: a negative left of half the difference.
         QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(1100, 200), screen).x(), -38);
     }
