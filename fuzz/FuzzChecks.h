@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +39,10 @@ inline lottery::TLineList LoadedTickets(std::string_view bytes) {
 }
 
 inline lottery::THistoryList LoadedHistory(std::string_view bytes) {
-    std::istringstream in{std::string(bytes)};
-    in.ignore(sizeof(uint16_t));
+    lottery::ByteReader reader(bytes);
+    reader.ReadUInt16();
     lottery::THistoryList history;
-    history.ReadFrom(in);
+    history.ReadFrom(reader);
     return history;
 }
 

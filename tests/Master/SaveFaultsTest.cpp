@@ -23,6 +23,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using master::TMasterForm;
 using testsupport::FakePlatform;
 using testsupport::TestDataDir;
@@ -151,6 +153,32 @@ private slots:
         QCOMPARE(ImageOf(f.form->Lottery()), f.memory);
         QVERIFY(QFileInfo(tickets + QStringLiteral("/kept")).isDir());
         QCOMPARE(ReadFile(f.data.Paths().historyFilePath), f.savedHistory);
+    }
+
+    // A pipe waits for a writer when opened: start-up must not open it, and
+    // the empty list it shows must not take its place at close.
+    void aFileThatCouldNotBeReadAtStartUpIsNotReplacedAtClose() {
+        FakePlatform platform;
+        TestDataDir data;
+        const QString tickets = data.Paths().ticketFilePath;
+        QCOMPARE(mkfifo(QFile::encodeName(tickets).constData(), 0600), 0);
+        {
+            TMasterForm reminder(platform, data.Paths(), true);
+            QVERIFY(reminder.close());
+        }
+        QVERIFY(platform.messages.isEmpty());
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QCOMPARE(form.Lottery().TicketCount(), 0);
+        platform.answerYes = true;
+        QVERIFY(form.close());
+        QCOMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + tickets);
+        QCOMPARE(platform.messages[1].kind, QStringLiteral("Question"));
+        struct stat status {};
+        QCOMPARE(stat(QFile::encodeName(tickets).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QVERIFY(QFileInfo(data.Paths().historyFilePath).isFile());
     }
 
     void anImportThatCannotBeSavedChangesNothing() {
