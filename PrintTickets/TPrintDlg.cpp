@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace printtickets {
 namespace {
 
@@ -156,33 +158,38 @@ void TPrintDlg::Button1Click() {
 }
 
 // After the same checks as "Print", every draw of the range goes into the
-// one file, each draw's pages numbered from 1 as in its own job.
+// one file, each draw's pages numbered from 1 as in its own job. A file
+// that could not be written whole is reported, and the dialog stays open
+// as the user left it, to try another place.
 void TPrintDlg::SaveAsPdfClick() {
     const std::optional<DrawRange> range = CheckedRange();
     if (!range) return;
     const QString fileName = context_.platform.SaveFileName(this, QStringLiteral("Save as PDF"),
-                                                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+                                                            QStringLiteral("PDF files (*.pdf)|*.pdf"), QStringLiteral("pdf"));
     if (fileName.isEmpty()) return;
-    SaveRangeAsPdf(fileName, *range);
-    accept();
+    if (SaveRangeAsPdf(fileName, *range)) accept();
 }
 
-void TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
+// A file cannot ask a printer for copies, so each draw's pages are there
+// as often as the copies wanted, one whole copy after another.
+bool TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
     auto surface = std::make_unique<report::PdfSurface>(fileName);
     report::PdfSurface& pdf = *surface;
     report::TReportEngine engine(std::move(surface));
     ConfigureEngine(engine);
     report_.Attach(engine);
-    pdf.KeepDocumentOpen(true);
-    PrintRange(engine, range);
-    pdf.KeepDocumentOpen(false);
+    pdf.KeepDocumentOpen();
+    if (!PrintRange(engine, range, std::max(1, CopiesWanted()))) return false;
+    if (pdf.EndKeptDocument()) return true;
+    context_.platform.ShowError(this, pdf.DocumentFailure());
+    return false;
 }
 
 // A failure ends the range there; the user sees it in an error message.
-void TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range) {
-    app::RunReportingFailure(context_.platform, this, [&] {
+bool TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw) {
+    return app::RunReportingFailure(context_.platform, this, [&] {
         for (int drawNumber = range.first; drawNumber <= range.second; ++drawNumber)
-            report_.PrintDraw(engine, drawNumber);
+            for (int job = 0; job < jobsPerDraw; ++job) report_.PrintDraw(engine, drawNumber);
     });
 }
 

@@ -69,8 +69,9 @@ private:
     std::optional<DrawRange> CheckedRange();
     std::nullopt_t Complain(const QString& message);
     int CopiesWanted() const;
-    void PrintRange(report::TReportEngine& engine, const DrawRange& range);
-    void SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
+    // False when a job failed; the user has been told.
+    bool PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw = 1);
+    bool SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
 
     const app::AppContext& context_;
     DrawReport report_;
