@@ -62,6 +62,7 @@ private:
 
     void BuildDateBoxes();
     void BuildButtons();
+    void FitWidth();
     datepicker::DateField* CreateDateBox(const QString& labelText, int top);
     void ConfigureEngine(report::TReportEngine& engine);
     // The first and last draw numbers, or nothing after telling the user
@@ -77,6 +78,7 @@ private:
     DrawReport report_;
     report::TReportEngine reportEngine1_;
     QGroupBox* groupBox1_ = nullptr;
+    QGroupBox* groupBox2_ = nullptr;
     datepicker::DateField* sDateBox_ = nullptr;
     datepicker::DateField* eDateBox_ = nullptr;
     QSpinBox* spinEdit1_ = nullptr;

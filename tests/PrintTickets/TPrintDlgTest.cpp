@@ -261,6 +261,21 @@ private slots:
         QCOMPARE(print.dialog.SpinEdit1()->text(), "2");
     }
 
+    // Wider than the design where it must be, never narrower.
+    void captionsFitTheWindow() {
+        PrintDialog print;
+        const lottery::THistoryLine& draw = print.world.lottery.AddDrawResult({1, 2, 3, 7, 8, 9, 10}, kSat8Feb1997);
+        print.dialog.PrepareResultSheet(print.world.lottery.FillCheckRows(draw, true), draw);
+        print.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&print.dialog));
+        QVERIFY(print.dialog.width() >= 303);
+        const QPushButton* save = print.dialog.SaveAsPdfButton();
+        QVERIFY(save->width() >= save->sizeHint().width());
+        QVERIFY(save->geometry().right() < print.dialog.Button1()->x());
+        QVERIFY(print.dialog.Button1()->geometry().right() < print.dialog.Button2()->x());
+        QVERIFY(print.dialog.Button2()->geometry().right() < print.dialog.width());
+    }
+
     void saveAsPdfChecksTheRangeAndCanBeCancelled() {
         PrintDialog print;
         print.Show();
