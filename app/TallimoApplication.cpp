@@ -8,7 +8,6 @@ namespace app {
 
 TallimoApplication::TallimoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tallimo"));
-    setApplicationDisplayName(QStringLiteral("Tallimo"));
     setOrganizationName(QStringLiteral("Brenwick"));
     setApplicationVersion(QStringLiteral("1.5"));
 }
