@@ -2,6 +2,7 @@
 
 #include "lottery/THistoryList.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 

@@ -234,10 +234,9 @@ TEST(HistoryImport, RealResultsOfEveryFortyNineBallDraw) {
     EXPECT_EQ(result.history.CountUnrecordedDraws(), 3230 - 2065 + 4);
 }
 
-// Lines written as results files write them are read a quicker way than
-// others. A tab in column 5, which is never read, makes any line one of the
-// others; so each mangled file must import exactly as its copy with those
-// tabs does: the same outcome, message and entries.
+// Column 5 is never read, so a tab there changes nothing: each mangled file
+// must import exactly as its copy with those tabs does, with the same
+// outcome, message and entries.
 TEST(HistoryImport, PlainLinesReadAsAnyOtherLine) {
     std::mt19937 random(20261208);
     const std::string kBytes = std::string("0123456789 +-AaFfEeBbYy\r\n\t\x80\xff") + '\0';
