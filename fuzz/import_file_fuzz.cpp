@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 using lottery::THistoryLine;
 using lottery::THistoryList;
@@ -15,6 +16,7 @@ using lottery::THistoryList;
 namespace {
 
 constexpr int kLatestDraw = 300;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 void RequireWhole(const THistoryList& history) {
     fuzz::RequireEveryDraw(history, kLatestDraw);
@@ -30,9 +32,10 @@ bool IsBlank(char c) {
 
 // The same text with column 5 of its lines a tab, which ends no line. A
 // line whose only character that is not blank stands in column 5 keeps it,
-// as a tab there would make the line blank.
+// as a tab there would make the line blank. A byte-order mark at the start
+// is no part of the first line.
 std::string WithColumnFiveTabs(std::string text) {
-    for (std::size_t start = 0; start < text.size();) {
+    for (std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0; start < text.size();) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
         const auto line = text.begin() + static_cast<std::ptrdiff_t>(start);
         const auto lineEnd = text.begin() + static_cast<std::ptrdiff_t>(end);
@@ -56,8 +59,8 @@ void RequireColumnFiveUnread(const std::string& text, const lottery::ImportResul
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(fuzz::BytesOf(data, size));
     const lottery::ImportResult result = lottery::ReadImportFile(text, kLatestDraw);
-    fuzz::Require((result.status == lottery::ImportStatus::EmptyFile) == (size == 0),
-                  "only a file of no bytes has no lines");
+    fuzz::Require((result.status == lottery::ImportStatus::EmptyFile) == (text.empty() || text == kByteOrderMark),
+                  "only a file of no bytes, or of just a byte-order mark, has no lines");
     RequireColumnFiveUnread(text, result);
     if (result.status != lottery::ImportStatus::Imported) return 0;
     RequireWhole(result.history);

@@ -10,6 +10,10 @@
 namespace lottery {
 namespace {
 
+// Some editors start a UTF-8 text file with this mark; it is no part of the
+// first line.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Where each of the seven numbers starts (balls 1..6, then the bonus ball);
 // each is two columns wide.
 constexpr std::array<std::size_t, THistoryLine::kNumberCount> kNumberColumns = {23, 26, 29, 32, 35, 38, 42};
@@ -109,6 +113,7 @@ std::optional<DayNumber> ParseImportDate(std::string_view field) {
 
 ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
     ImportResult result;
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     // Any byte at all makes a line, if only a blank one.
     if (text.empty()) {
         result.status = ImportStatus::EmptyFile;

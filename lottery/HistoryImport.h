@@ -24,8 +24,9 @@ struct ImportResult {
 
 // Reads a results file of fixed columns, one draw per line, into a new
 // history (in file order, balls sorted) completed with an empty entry for
-// every draw up to latestDrawNumber. Nothing outside the result is touched,
-// so a failure leaves the program's history as it was.
+// every draw up to latestDrawNumber. A UTF-8 byte-order mark at the start
+// is passed over. Nothing outside the result is touched, so a failure
+// leaves the program's history as it was.
 ImportResult ReadImportFile(std::string_view text, int latestDrawNumber);
 
 // The day of a DD-MMM-YYYY field (the month in any letter case), or nothing

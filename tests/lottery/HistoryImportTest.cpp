@@ -82,6 +82,16 @@ TEST(HistoryImport, LineBreaksAnywhereAndControlCharactersWithinLines) {
     EXPECT_EQ(unended.history.Count(), 2);
 }
 
+// Editors that save UTF-8 may start the file with a byte-order mark.
+TEST(HistoryImport, AByteOrderMarkIsPassedOver) {
+    const ImportResult marked = ReadImportFile("\xEF\xBB\xBF" + kDraw117 + "\r\n", 120);
+    ASSERT_EQ(marked.status, ImportStatus::Imported);
+    EXPECT_EQ(Numbers(marked.history.At(0)), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(ReadImportFile("\xEF\xBB\xBF", 120).status, ImportStatus::EmptyFile);
+    // Only at the very start: elsewhere the bytes are part of a line.
+    EXPECT_EQ(ReadImportFile(kDraw117 + "\n\xEF\xBB\xBF" + kDraw117, 120).status, ImportStatus::FormatError);
+}
+
 TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
     const std::string third = "ABC" + kDraw117.substr(3);
     EXPECT_EQ(ReadImportFile(kDraw117 + "\n" + kDraw117 + "\n" + third, 120).status, ImportStatus::FormatError);
