@@ -50,7 +50,7 @@ std::string WithColumnFiveTabs(std::string text) {
 void RequireColumnFiveUnread(const std::string& text, const lottery::ImportResult& result) {
     const lottery::ImportResult withTabs = lottery::ReadImportFile(WithColumnFiveTabs(text), kLatestDraw);
     fuzz::Require(withTabs.status == result.status && withTabs.conversionMessage == result.conversionMessage &&
-                      withTabs.history == result.history,
+                      withTabs.history == result.history && withTabs.drawsLeftOut == result.drawsLeftOut,
                   "column 5 of a line is never read");
 }
 
@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                   "only a file of no bytes, or of just a byte-order mark, has no lines");
     RequireColumnFiveUnread(text, result);
     if (result.status != lottery::ImportStatus::Imported) return 0;
+    fuzz::Require(result.drawsLeftOut == 0 || result.history.Full(), "draws are left out only from a full history");
     RequireWhole(result.history);
     const std::string saved = fuzz::Saved(result.history);
     THistoryList reloaded = fuzz::LoadedHistory(saved);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 #include <vector>
 
 namespace lottery {
@@ -87,18 +88,32 @@ int16_t NumberOrThrow(std::string_view field) {
 }
 
 // One line that is not blank into the history: the seven numbers are read
-// before the date, so a line with both wrong names the number. False when
-// the draw-number field is no whole number, which ends the reading; throws
-// LotteryError for a number or a date it cannot read.
-bool ReadDrawLine(std::string_view line, THistoryList& history) {
+// before the date, so a line with both wrong names the number. A history
+// that is full already keeps no more, and the line is counted as left out.
+// False when the draw-number field is no whole number, which ends the
+// reading; throws LotteryError for a number or a date it cannot read.
+bool ReadDrawLine(std::string_view line, ImportResult& result) {
     if (!WholeNumber(Trimmed(Columns(line, 1, 3)))) return false;
     THistoryLine::Numbers numbers{};
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = NumberOrThrow(Columns(line, kNumberColumns[i], kNumberColumns[i] + 1));
     const std::optional<DayNumber> date = ParseImportDate(Columns(line, 10, 20));
     if (!date) throw LotteryError("'' is not a valid date");
-    history.Add(numbers, *date);
+    if (result.history.Full())
+        ++result.drawsLeftOut;
+    else
+        result.history.Add(numbers, *date);
     return true;
+}
+
+// The draws 1..latestDrawNumber that have no entry.
+int CountDrawsWithoutEntry(const THistoryList& history, int latestDrawNumber) {
+    std::unordered_set<DayNumber> dated;
+    for (int i = 0; i < history.Count(); ++i)
+        if (const std::optional<DayNumber> day = WholeDayOf(history.At(i).DrawDate())) dated.insert(*day);
+    int missing = 0;
+    for (int draw = 1; draw <= latestDrawNumber; ++draw) missing += dated.contains(DrawDateOf(draw)) ? 0 : 1;
+    return missing;
 }
 
 }  // namespace
@@ -122,7 +137,7 @@ ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
     try {
         for (const std::string_view line : Lines(text)) {
             if (Trimmed(line).empty()) continue;
-            if (!ReadDrawLine(line, result.history)) {
+            if (!ReadDrawLine(line, result)) {
                 result.status = ImportStatus::FormatError;
                 return result;
             }
@@ -133,6 +148,9 @@ ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
         return result;
     }
     result.history.FillMissingDraws(latestDrawNumber);
+    // Filling stops only when the history is full; what it could not add
+    // is still missing then.
+    if (result.history.Full()) result.drawsLeftOut += CountDrawsWithoutEntry(result.history, latestDrawNumber);
     return result;
 }
 

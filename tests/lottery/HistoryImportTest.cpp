@@ -293,3 +293,33 @@ TEST(HistoryImport, PlainLinesReadAsAnyOtherLine) {
     }
     EXPECT_GT(plainFiles, 1000);  // most files import, so their entries are compared too
 }
+
+// The history keeps at most kMaxEntries entries: the lines past that and the
+// draws left without an entry are counted, never dropped unsaid.
+TEST(HistoryImport, DrawsPastTheHistorysLimitAreCounted) {
+    const auto importOf = [](int lines, int latestDraw) {
+        std::string file;
+        const std::string line = ImportLine(117, "05-FEB-1997", {1, 2, 3, 4, 5, 6, 7}) + "\n";
+        for (int i = 0; i < lines; ++i) file += line;
+        return ReadImportFile(file, latestDraw);
+    };
+    const int limit = THistoryList::kMaxEntries;
+    const ImportResult roomForAll = importOf(limit - 3, 3);  // just room for draws 1..3
+    EXPECT_EQ(roomForAll.history.Count(), limit);
+    EXPECT_EQ(roomForAll.drawsLeftOut, 0);
+
+    const ImportResult tooFewFilled = importOf(limit - 3, 120);
+    ASSERT_EQ(tooFewFilled.status, ImportStatus::Imported);
+    EXPECT_EQ(tooFewFilled.history.Count(), limit);
+    EXPECT_EQ(tooFewFilled.drawsLeftOut, 119 - 3);
+
+    const ImportResult tooManyLines = importOf(limit + 5, 120);
+    ASSERT_EQ(tooManyLines.status, ImportStatus::Imported);
+    EXPECT_EQ(tooManyLines.history.Count(), limit);
+    EXPECT_EQ(tooManyLines.drawsLeftOut, 5 + 119);
+
+    // Lines past the limit are still read: a fault there fails the import.
+    std::string faulty = ImportLine(117, "05-FEB-1997", {1, 2, 3, 4, 5, 6, 7}) + "\n";
+    for (int i = 0; i < 15; ++i) faulty += faulty;  // 32768 lines
+    EXPECT_EQ(ReadImportFile(faulty + "ABC", 0).status, ImportStatus::FormatError);
+}
