@@ -68,6 +68,7 @@ void ImportPage::Import(const QString& path) {
         return;
     }
     const lottery::ImportResult result = lottery::ReadImportFile(file.bytes, lottery_.LatestDrawNumber());
+    bool imported = false;
     switch (result.status) {
     case lottery::ImportStatus::EmptyFile:
         ReportImportFailure(QStringLiteral("Import File is Empty or its Format is Invalid"));
@@ -79,15 +80,25 @@ void ImportPage::Import(const QString& path) {
         platform_.ShowError(this, QString::fromStdString(result.conversionMessage));
         break;
     case lottery::ImportStatus::Imported:
-        app::RunReportingFailure(platform_, this, [&] { lottery_.ImportHistory(result.history); });
+        imported = app::RunReportingFailure(platform_, this, [&] { lottery_.ImportHistory(result.history); });
         break;
     }
     emit Finished();
+    // Told over the rebuilt history list, once it is safely saved.
+    if (imported && result.drawsLeftOut > 0) ReportDrawsLeftOut(result.drawsLeftOut);
 }
 
 void ImportPage::ReportImportFailure(const QString& reason) {
     platform_.Beep();
     platform_.ShowError(this, QStringLiteral("Import Failed:\r\n\r\n") + reason);
+}
+
+void ImportPage::ReportDrawsLeftOut(int count) {
+    const QString draws = count == 1 ? QStringLiteral("1 draw could not be kept")
+                                     : QStringLiteral("%1 draws could not be kept").arg(count);
+    platform_.ShowWarning(this, QStringLiteral("%1: Tallimo can keep at most %2 draw results.")
+                                    .arg(draws)
+                                    .arg(lottery::THistoryList::kMaxEntries));
 }
 
 }  // namespace master

@@ -32,6 +32,7 @@ signals:
 private:
     void Import(const QString& path);
     void ReportImportFailure(const QString& reason);
+    void ReportDrawsLeftOut(int count);
 
     app::Platform& platform_;
     lottery::LotteryState& lottery_;

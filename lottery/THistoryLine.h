@@ -21,20 +21,8 @@ public:
     using Balls = std::array<int16_t, kBallCount>;
     // Balls 1..6 in any order, then the bonus ball.
     using Numbers = std::array<int16_t, kNumberCount>;
-    // Numbers followed by a spare value, sixteen bytes as vector code holds
-    // them: stored in one piece, the spare value lands where the date goes,
-    // and the date is stored over it.
-    using PaddedNumbers = std::array<int16_t, kNumberCount + 1>;
 
     THistoryLine() = default;
-    // A result whose balls are in ascending order already.
-    THistoryLine(const PaddedNumbers& numbers, DayNumber drawDate) {
-        static_assert(kBonusAt == kBallsAt + kBallCount * sizeof(int16_t) && kDateAt == kBonusAt + sizeof(int16_t) &&
-                          kBallsAt + sizeof(PaddedNumbers) <= kRecordSize,
-                      "the bonus ball follows the balls, the date the bonus ball");
-        SetField(kBallsAt, numbers);
-        SetField(kDateAt, static_cast<double>(drawDate));
-    }
     // A draw not yet recorded: all seven numbers 0.
     static THistoryLine Unrecorded(DayNumber drawDate) {
         THistoryLine line;
@@ -76,6 +64,8 @@ private:
     static constexpr std::size_t kBallsAt = 0;
     static constexpr std::size_t kBonusAt = 12;
     static constexpr std::size_t kDateAt = 14;
+    static_assert(kBonusAt == kBallsAt + kBallCount * sizeof(int16_t),
+                  "Number(7), the bonus ball, follows the six balls");
 
     template <typename Value>
     Value Field(std::size_t offset) const {

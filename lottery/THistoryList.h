@@ -44,10 +44,6 @@ public:
         line.SetResult(numbers, drawDate);
         return line;
     }
-    // The same, for numbers whose balls are in ascending order already.
-    THistoryLine& AddSorted(const THistoryLine::PaddedNumbers& numbers, DayNumber drawDate) {
-        return NewEntry(numbers, drawDate);  // made in its place, so not first made all zero
-    }
     THistoryLine& AddEmpty(DayNumber drawDate);
 
     bool HasDrawOn(DayNumber day) const { return FindDrawOn(day) != nullptr; }

@@ -135,6 +135,19 @@ private slots:
         QCOMPARE(file.mid(4, 22).toHex(' '), QByteArray("01 00 02 00 03 00 04 00 05 00 06 00 07 00 00 00 00 00 "
                                                         "40 51 e1 40"));
     }
+
+    // 32766 lines leave room for one of the 120 draws the file lacks.
+    void drawsLeftOutAreToldAfterTheImport() {
+        ImportFixture f;
+        f.Import((kDraw117 + "\r\n").repeated(lottery::THistoryList::kMaxEntries - 1));
+        QCOMPARE(f.form->CurrentPage(), int(TMasterForm::HistoryPageIndex));
+        QCOMPARE(f.form->Lottery().DrawHistory().Count(), lottery::THistoryList::kMaxEntries);
+        QCOMPARE(ReadFile(f.data.Paths().historyFilePath).size(), 4 + lottery::THistoryList::kMaxEntries * 22);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages.last().kind, QStringLiteral("Warning"));
+        QCOMPARE(f.Message(),
+                 QStringLiteral("119 draws could not be kept: Tallimo can keep at most 32767 draw results."));
+    }
 };
 
 QTEST_MAIN(ImportPageTest)

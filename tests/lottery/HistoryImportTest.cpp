@@ -82,6 +82,16 @@ TEST(HistoryImport, LineBreaksAnywhereAndControlCharactersWithinLines) {
     EXPECT_EQ(unended.history.Count(), 2);
 }
 
+// Editors that save UTF-8 may start the file with a byte-order mark.
+TEST(HistoryImport, AByteOrderMarkIsPassedOver) {
+    const ImportResult marked = ReadImportFile("\xEF\xBB\xBF" + kDraw117 + "\r\n", 120);
+    ASSERT_EQ(marked.status, ImportStatus::Imported);
+    EXPECT_EQ(Numbers(marked.history.At(0)), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(ReadImportFile("\xEF\xBB\xBF", 120).status, ImportStatus::EmptyFile);
+    // Only at the very start: elsewhere the bytes are part of a line.
+    EXPECT_EQ(ReadImportFile(kDraw117 + "\n\xEF\xBB\xBF" + kDraw117, 120).status, ImportStatus::FormatError);
+}
+
 TEST(HistoryImport, ADrawNumberThatIsNoNumberIsAFormatError) {
     const std::string third = "ABC" + kDraw117.substr(3);
     EXPECT_EQ(ReadImportFile(kDraw117 + "\n" + kDraw117 + "\n" + third, 120).status, ImportStatus::FormatError);
@@ -234,10 +244,9 @@ TEST(HistoryImport, RealResultsOfEveryFortyNineBallDraw) {
     EXPECT_EQ(result.history.CountUnrecordedDraws(), 3230 - 2065 + 4);
 }
 
-// Lines written as results files write them are read a quicker way than
-// others. A tab in column 5, which is never read, makes any line one of the
-// others; so each mangled file must import exactly as its copy with those
-// tabs does: the same outcome, message and entries.
+// Column 5 is never read, so a tab there changes nothing: each mangled file
+// must import exactly as its copy with those tabs does, with the same
+// outcome, message and entries.
 TEST(HistoryImport, PlainLinesReadAsAnyOtherLine) {
     std::mt19937 random(20261208);
     const std::string kBytes = std::string("0123456789 +-AaFfEeBbYy\r\n\t\x80\xff") + '\0';
@@ -283,4 +292,34 @@ TEST(HistoryImport, PlainLinesReadAsAnyOtherLine) {
         plainFiles += plain.status == ImportStatus::Imported;
     }
     EXPECT_GT(plainFiles, 1000);  // most files import, so their entries are compared too
+}
+
+// The history keeps at most kMaxEntries entries: the lines past that and the
+// draws left without an entry are counted, never dropped unsaid.
+TEST(HistoryImport, DrawsPastTheHistorysLimitAreCounted) {
+    const auto importOf = [](int lines, int latestDraw) {
+        std::string file;
+        const std::string line = ImportLine(117, "05-FEB-1997", {1, 2, 3, 4, 5, 6, 7}) + "\n";
+        for (int i = 0; i < lines; ++i) file += line;
+        return ReadImportFile(file, latestDraw);
+    };
+    const int limit = THistoryList::kMaxEntries;
+    const ImportResult roomForAll = importOf(limit - 3, 3);  // just room for draws 1..3
+    EXPECT_EQ(roomForAll.history.Count(), limit);
+    EXPECT_EQ(roomForAll.drawsLeftOut, 0);
+
+    const ImportResult tooFewFilled = importOf(limit - 3, 120);
+    ASSERT_EQ(tooFewFilled.status, ImportStatus::Imported);
+    EXPECT_EQ(tooFewFilled.history.Count(), limit);
+    EXPECT_EQ(tooFewFilled.drawsLeftOut, 119 - 3);
+
+    const ImportResult tooManyLines = importOf(limit + 5, 120);
+    ASSERT_EQ(tooManyLines.status, ImportStatus::Imported);
+    EXPECT_EQ(tooManyLines.history.Count(), limit);
+    EXPECT_EQ(tooManyLines.drawsLeftOut, 5 + 119);
+
+    // Lines past the limit are still read: a fault there fails the import.
+    std::string faulty = ImportLine(117, "05-FEB-1997", {1, 2, 3, 4, 5, 6, 7}) + "\n";
+    for (int i = 0; i < 15; ++i) faulty += faulty;  // 32768 lines
+    EXPECT_EQ(ReadImportFile(faulty + "ABC", 0).status, ImportStatus::FormatError);
 }
