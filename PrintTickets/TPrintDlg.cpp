@@ -16,6 +16,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -31,6 +33,7 @@ constexpr QRect kSaveAsPdfPlace(8, 168, 77, 30);
 // What the window frame takes from the title bar besides the title: the
 // icon, the buttons and their spacing.
 constexpr int kTitleBarRoom = 100;
+constexpr int kButtonGap = 4;
 
 const QString kFirstNotADate =
     QStringLiteral("The First Draw Date is not a valid date. Please re-specify before continuing");
@@ -68,7 +71,8 @@ TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState
     BuildButtons();
     setTabOrder(sDateBox_, eDateBox_);
     setTabOrder(eDateBox_, button1_);
-    setTabOrder(button1_, saveAsPdf_);
+    setTabOrder(button1_, preview_);
+    setTabOrder(preview_, saveAsPdf_);
     setTabOrder(saveAsPdf_, button2_);
     setTabOrder(button2_, spinEdit1_);
     ConfigureEngine(reportEngine1_);
@@ -113,14 +117,17 @@ datepicker::DateField* TPrintDlg::CreateDateBox(const QString& labelText, int to
     return box;
 }
 
-// "Save as PDF..." stands beside "Print", where the design left room.
+// "Preview..." and "Save as PDF..." stand beside "Print", where the design
+// left room; FitWidth widens the dialog for them.
 void TPrintDlg::BuildButtons() {
+    preview_ = MakeButton(this, QStringLiteral("Preview"), QStringLiteral("Pre&view..."), kSaveAsPdfPlace);
     saveAsPdf_ = MakeButton(this, QStringLiteral("SaveAsPdf"), QStringLiteral("Save as PDF..."), kSaveAsPdfPlace);
     button1_ = MakeButton(this, QStringLiteral("Button1"), QStringLiteral("Print"), QRect(89, 168, 100, 30));
     button1_->setDefault(true);
     button2_ = MakeButton(this, QStringLiteral("Button2"), QStringLiteral("Cancel"), QRect(197, 168, 100, 30));
     connect(button1_, &QPushButton::clicked, this, &TPrintDlg::Button1Click);
     connect(saveAsPdf_, &QPushButton::clicked, this, &TPrintDlg::SaveAsPdfClick);
+    connect(preview_, &QPushButton::clicked, this, &TPrintDlg::PreviewClick);
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -158,17 +165,22 @@ void TPrintDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-// The design's width, or wider where the title or the "Save as PDF..."
-// caption would be cut short in it: the group boxes and "Save as PDF..."
-// then grow, and "Print" and "Cancel" keep to the right edge.
+// The design's width, or wider where the title or the captions of
+// "Preview..." and "Save as PDF..." would be cut short in it: the group
+// boxes and "Save as PDF..." then grow, and "Print" and "Cancel" keep to
+// the right edge.
 void TPrintDlg::FitWidth() {
     const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
     const int titleWidth = titleFont.horizontalAdvance(windowTitle()) + kTitleBarRoom;
-    const int buttonsWidth = saveAsPdf_->sizeHint().width() + kDesignSize.width() - kSaveAsPdfPlace.width();
+    const int previewWidth = preview_->sizeHint().width();
+    const int leftButtonsWidth = previewWidth + kButtonGap + saveAsPdf_->sizeHint().width();
+    const int buttonsWidth = leftButtonsWidth + kDesignSize.width() - kSaveAsPdfPlace.width();
     const int grow = std::max({kDesignSize.width(), titleWidth, buttonsWidth}) - kDesignSize.width();
     setFixedSize(kDesignSize.width() + grow, kDesignSize.height());
     for (QGroupBox* box : {groupBox1_, groupBox2_}) box->resize(289 + grow, box->height());
-    saveAsPdf_->resize(kSaveAsPdfPlace.width() + grow, kSaveAsPdfPlace.height());
+    const QRect leftButtons = kSaveAsPdfPlace.adjusted(0, 0, grow, 0);
+    preview_->setGeometry(leftButtons.left(), leftButtons.top(), previewWidth, leftButtons.height());
+    saveAsPdf_->setGeometry(leftButtons.adjusted(previewWidth + kButtonGap, 0, 0, 0));
     button1_->move(89 + grow, button1_->y());
     button2_->move(197 + grow, button2_->y());
 }
@@ -197,16 +209,40 @@ void TPrintDlg::SaveAsPdfClick() {
 // A file cannot ask a printer for copies, so each draw's pages are there
 // as often as the copies wanted, one whole copy after another.
 bool TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
-    auto surface = std::make_unique<report::PdfSurface>(fileName);
-    report::PdfSurface& pdf = *surface;
+    return PrintRangeAsOneDocument(std::make_unique<report::PdfSurface>(fileName), range, std::max(1, CopiesWanted()));
+}
+
+// Every job of the range continues the one document, as a file or a
+// preview holds all the pages at once.
+bool TPrintDlg::PrintRangeAsOneDocument(std::unique_ptr<report::PainterSurface> surface, const DrawRange& range,
+                                        int jobsPerDraw) {
+    report::PainterSurface& pages = *surface;
     report::TReportEngine engine(std::move(surface));
     ConfigureEngine(engine);
     report_.Attach(engine);
-    pdf.KeepDocumentOpen();
-    if (!PrintRange(engine, range, std::max(1, CopiesWanted()))) return false;
-    if (pdf.EndKeptDocument()) return true;
-    context_.platform.ShowError(this, pdf.DocumentFailure());
+    pages.KeepDocumentOpen();
+    if (!PrintRange(engine, range, jobsPerDraw)) return false;
+    if (pages.EndKeptDocument()) return true;
+    context_.platform.ShowError(this, pages.DocumentFailure());
     return false;
+}
+
+void TPrintDlg::PreviewClick() {
+    const std::optional<DrawRange> range = CheckedRange();
+    if (!range) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(windowTitle());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &range](QPrinter* target) { PrintRangeOn(*target, *range); });
+    preview.exec();
+}
+
+// The engine is set up as the one of "Print", on the printer the preview
+// hands over: its pages on the screen, or on paper once the preview prints,
+// whose own print dialog asks for the copies.
+void TPrintDlg::PrintRangeOn(QPrinter& printer, const DrawRange& range) {
+    PrintRangeAsOneDocument(std::make_unique<report::PrinterSurface>(printer), range, 1);
 }
 
 // A failure ends the range there; the user sees it in an error message.

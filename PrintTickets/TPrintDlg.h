@@ -3,6 +3,7 @@
 #include "PrintTickets/DrawReport.h"
 #include "app/AppContext.h"
 #include "lottery/LotteryState.h"
+#include "report/PainterSurface.h"
 #include "report/ReportSurface.h"
 #include "report/TReportEngine.h"
 
@@ -13,6 +14,7 @@
 #include <utility>
 
 class QGroupBox;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 
@@ -50,9 +52,13 @@ public:
     QPushButton* Button1() const { return button1_; }
     QPushButton* Button2() const { return button2_; }
     QPushButton* SaveAsPdfButton() const { return saveAsPdf_; }
+    QPushButton* PreviewButton() const { return preview_; }
 
     void Button1Click();
     void SaveAsPdfClick();
+    // "Preview...": the pages of the range as "Print" would make them, in
+    // the toolkit's preview window, whose own print button prints them.
+    void PreviewClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +79,9 @@ private:
     // False when a job failed; the user has been told.
     bool PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw = 1);
     bool SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
+    void PrintRangeOn(QPrinter& printer, const DrawRange& range);
+    bool PrintRangeAsOneDocument(std::unique_ptr<report::PainterSurface> surface, const DrawRange& range,
+                                 int jobsPerDraw);
 
     const app::AppContext& context_;
     DrawReport report_;
@@ -83,6 +92,7 @@ private:
     datepicker::DateField* eDateBox_ = nullptr;
     QSpinBox* spinEdit1_ = nullptr;
     QPushButton* saveAsPdf_ = nullptr;
+    QPushButton* preview_ = nullptr;
     QPushButton* button1_ = nullptr;
     QPushButton* button2_ = nullptr;
 };

@@ -5,7 +5,11 @@
 namespace report {
 
 PrinterSurface::PrinterSurface(PrinterQuery anyPrinterInstalled)
-    : anyPrinterInstalled_(std::move(anyPrinterInstalled)) {}
+    : anyPrinterInstalled_(std::move(anyPrinterInstalled)),
+      ownPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(*ownPrinter_) {}
+
+PrinterSurface::PrinterSurface(QPrinter& printer) : anyPrinterInstalled_([] { return true; }), printer_(printer) {}
 
 bool PrinterSurface::AnyPrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 

@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include <functional>
+#include <memory>
 
 namespace report {
 
@@ -16,6 +17,9 @@ public:
     // anyPrinterInstalled answers whether the system has a printer at all;
     // the application passes its platform's answer, tests their own.
     explicit PrinterSurface(PrinterQuery anyPrinterInstalled = &AnyPrinterInstalled);
+    // Paints on a printer of the caller's, such as the one a print preview
+    // hands over, which stands for a printer whether or not one exists.
+    explicit PrinterSurface(QPrinter& printer);
 
     static bool AnyPrinterInstalled();
 
@@ -32,7 +36,8 @@ protected:
 
 private:
     PrinterQuery anyPrinterInstalled_;
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> ownPrinter_;
+    QPrinter& printer_;
 };
 
 }  // namespace report

@@ -10,10 +10,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -226,6 +228,28 @@ private slots:
         QCOMPARE(print.dialog.result(), int(QDialog::Accepted));
     }
 
+    // The preview shows the pages a print of the range makes: one page a
+    // draw here, as the saved PDF of one copy shows.
+    void previewShowsThePagesOfTheRange() {
+        PrintDialog print(QDate(2026, 12, 8), true);
+        print.Show();
+        print.TypeRange("01/02/1997", "08/02/1997");
+        int previewPages = -1;
+        QTimer::singleShot(0, [&previewPages] {
+            QWidget* preview = QApplication::activeModalWidget();
+            auto* pages = preview ? preview->findChild<QPrintPreviewWidget*>() : nullptr;
+            if (pages) {
+                pages->updatePreview();
+                previewPages = pages->pageCount();
+            }
+            if (preview) preview->close();
+        });
+        QTest::mouseClick(print.dialog.PreviewButton(), Qt::LeftButton);
+        QCOMPARE(previewPages, 3);
+        QVERIFY(print.Messages().isEmpty());
+        QVERIFY(print.dialog.isVisible());
+    }
+
     void aPdfNotWrittenWholeIsReportedAndTheDialogStays_data() {
         QTest::addColumn<QString>("place");
         QTest::addColumn<int>("diskRoom");  // bytes; 0 for no limit
@@ -272,6 +296,9 @@ private slots:
         const QPushButton* save = print.dialog.SaveAsPdfButton();
         QVERIFY(save->width() >= save->sizeHint().width());
         QVERIFY(save->geometry().right() < print.dialog.Button1()->x());
+        const QPushButton* preview = print.dialog.PreviewButton();
+        QVERIFY(preview->width() >= preview->sizeHint().width());
+        QVERIFY(preview->geometry().right() < save->x());
         QVERIFY(print.dialog.Button1()->geometry().right() < print.dialog.Button2()->x());
         QVERIFY(print.dialog.Button2()->geometry().right() < print.dialog.width());
     }
