@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
                  : std::filesystem::temp_directory_path() / "tallimo-large-files";
     const bench::LargeDataFiles files(directory);
     files.Generate();
-    for (const auto& file : {files.TicketFile(), files.FullHistoryFile(), files.FillingHistoryFile()})
+    for (const auto& file :
+         {files.TicketFile(), files.FullHistoryFile(), files.FillingHistoryFile(), files.ImportFile()})
         std::cout << file.string() << "  " << std::filesystem::file_size(file) << " bytes\n";
     return 0;
 }

@@ -1,38 +1,51 @@
 #include "FakePlatform.h"
+#include "Master/HeaderedList.h"
 #include "Master/HistoryPage.h"
+#include "Master/ImportPage.h"
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
-#include "Master/TicketsPage.h"
+#include "Master/RowListView.h"
 #include "Master/TMasterForm.h"
+#include "Master/TicketsPage.h"
 #include "app/DateText.h"
+#include "bench/BudgetReporter.h"
 #include "bench/LargeDataFiles.h"
-#include "bench/RatioReporter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-// The main window with the largest data the files can hold: start-up, the
-// "Your Tickets" page, the result sheet and one draw step, each against a
-// baseline timed in the same run. Run on a release build, for example:
-//   build/release/bench/gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only
+// The main window with the largest data the files can hold: start-up, each
+// page's first showing, and what the user repeats (switching pages, stepping
+// through the draws on the result sheet, scrolling a list by a page), each
+// against its budget, printed at the end. Run on a release build:
+//   build/release/bench/gui_bench
 
 namespace {
 
 using master::TMasterForm;
 
-// The generated files and one main window over them, made before any timing
-// and gone before the application object.
+// Shows the window's current page as the user would see it.
+void Paint(QWidget& window) {
+    benchmark::DoNotOptimize(window.grab());
+}
+
+// The generated files, and one main window over them for the operations a
+// user repeats, made before any timing and gone before the application
+// object.
 class GuiData {
 public:
     GuiData() : files_(std::filesystem::path(directory_.path().toStdString())) {
@@ -40,19 +53,37 @@ public:
         paths_ = {QString::fromStdString(files_.TicketFile().string()),
                   QString::fromStdString(files_.FullHistoryFile().string())};
         platform_.today = app::DateText::ToQDate(bench::LargeDataFiles::Today());
-        form_ = std::make_unique<TMasterForm>(platform_, paths_, false);
-        form_->show();
+        form_ = NewWindow();
+        ShowEveryBoardOnResultSheets();
         instance_ = this;
     }
     ~GuiData() { instance_ = nullptr; }
 
     static GuiData& Instance() { return *instance_; }
 
+    // A window as the program shows it at start-up; dropped without closing,
+    // so nothing is written back.
+    std::unique_ptr<TMasterForm> NewWindow() {
+        auto form = std::make_unique<TMasterForm>(platform_, paths_, false);
+        form->show();
+        Paint(*form);
+        return form;
+    }
     TMasterForm& Form() { return *form_; }
     std::string TicketFile() const { return paths_.ticketFilePath.toStdString(); }
     std::string HistoryFile() const { return paths_.historyFilePath.toStdString(); }
+    std::string MissingFile(const char* name) const { return directory_.filePath(name).toStdString(); }
 
 private:
+    // The stored option, which every window after this one takes, is turned
+    // off: the sheet of every board is the largest one the user can ask for.
+    void ShowEveryBoardOnResultSheets() {
+        form_->Main()->BitBtn3()->click();
+        form_->History()->Button16()->click();
+        if (form_->ResultSheet()->ValidOnly()->isChecked()) form_->ResultSheet()->ValidOnly()->click();
+        form_->ShowPage(TMasterForm::MainPageIndex);
+    }
+
     static inline GuiData* instance_ = nullptr;
     QTemporaryDir directory_;
     bench::LargeDataFiles files_;
@@ -63,133 +94,210 @@ private:
 
 extern "C" char** environ;
 
-// Shows the window's current page as the user would first see it.
-void Paint(QWidget& window) {
-    benchmark::DoNotOptimize(window.grab());
+double Milliseconds(const timeval& time) {
+    return 1e3 * static_cast<double>(time.tv_sec) + 1e-3 * static_cast<double>(time.tv_usec);
 }
 
-// A whole start-up, process and all, run by the probe beside this program.
-void RunProbe(benchmark::State& state, std::vector<std::string> arguments) {
-    const std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/startup_probe";
-    arguments.insert(arguments.begin(), probe);
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
+// A whole start-up, process and all, run by the probe beside this program
+// over the given ticket and history files.
+void RunProbe(benchmark::State& state, std::string ticketFile, std::string historyFile) {
+    std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/startup_probe";
+    char* argv[] = {probe.data(), ticketFile.data(), historyFile.data(), nullptr};
+    double cpuMilliseconds = 0;
     for (auto _ : state) {
         pid_t child = 0;
-        if (posix_spawn(&child, probe.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+        if (posix_spawn(&child, probe.c_str(), nullptr, nullptr, argv, environ) != 0) {
             state.SkipWithError("the start-up probe cannot be started");
             return;
         }
         int status = 0;
-        waitpid(child, &status, 0);
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the start-up probe failed");
+        cpuMilliseconds += Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
     }
-}
-
-void EmptyWindowStartUp(benchmark::State& state) {
-    RunProbe(state, {"empty"});
-}
-
-void TextWindowStartUp(benchmark::State& state) {
-    RunProbe(state, {"text"});
+    state.counters[bench::kChildCpuCounter] = benchmark::Counter(cpuMilliseconds, benchmark::Counter::kAvgIterations);
 }
 
 void StartUp(benchmark::State& state) {
-    RunProbe(state, {"tallimo", GuiData::Instance().TicketFile(), GuiData::Instance().HistoryFile()});
+    RunProbe(state, GuiData::Instance().TicketFile(), GuiData::Instance().HistoryFile());
 }
 
-// The page is painted as the user sees it, with its rows: the list is filled
-// once before the timing, as entering the page fills it.
-void TicketRowsAlone(benchmark::State& state) {
-    TMasterForm& form = GuiData::Instance().Form();
-    form.Tickets()->FillTicketsList();
-    form.ShowPage(TMasterForm::TicketsPageIndex);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(form.Lottery().FillTicketRows().data());
-        Paint(form);
+void StartUpNoData(benchmark::State& state) {
+    RunProbe(state, GuiData::Instance().MissingFile("none.TKT"), GuiData::Instance().MissingFile("none.HST"));
+}
+
+// A page's first showing, in a window just started: getThere (untimed)
+// leads to the page the click starts from. Returns the window.
+std::unique_ptr<TMasterForm> FirstShowing(benchmark::State& state, QPushButton* (*click)(TMasterForm&),
+                                          void (*getThere)(TMasterForm&) = nullptr) {
+    std::unique_ptr<TMasterForm> form = GuiData::Instance().NewWindow();
+    if (getThere) {
+        getThere(*form);
+        Paint(*form);
     }
+    QPushButton* button = click(*form);
+    for (auto _ : state) {
+        button->click();
+        Paint(*form);
+    }
+    return form;
+}
+
+void CheckEveryBoardListed(benchmark::State& state, TMasterForm& form) {
+    if (form.ResultSheet()->Rows().rowCount() != bench::LargeDataFiles::kBoards)
+        state.SkipWithError("the result sheet does not list every board");
+}
+
+QPushButton* YourTicketsButton(TMasterForm& form) {
+    return form.Main()->BitBtn1();
+}
+QPushButton* HaveYouWonButton(TMasterForm& form) {
+    return form.Main()->BitBtn5();
+}
+QPushButton* LotteryHistoryButton(TMasterForm& form) {
+    return form.Main()->BitBtn3();
+}
+QPushButton* ImportButton(TMasterForm& form) {
+    return form.History()->Button15();
+}
+QPushButton* CheckButton(TMasterForm& form) {
+    return form.History()->Button16();
+}
+void EnterHistory(TMasterForm& form) {
+    form.Main()->BitBtn3()->click();
+}
+
+void FirstYourTickets(benchmark::State& state) {
+    FirstShowing(state, YourTicketsButton);
+}
+
+// "Have you Won?": the latest draw's result, ready to edit.
+void FirstEditResult(benchmark::State& state) {
+    FirstShowing(state, HaveYouWonButton);
+}
+
+void FirstHistory(benchmark::State& state) {
+    FirstShowing(state, LotteryHistoryButton);
+}
+
+void FirstImport(benchmark::State& state) {
+    FirstShowing(state, ImportButton, EnterHistory);
+}
+
+// The latest draw's sheet of every board.
+void FirstResultSheet(benchmark::State& state) {
+    CheckEveryBoardListed(state, *FirstShowing(state, CheckButton, EnterHistory));
+}
+
+// The page is entered again from the main page, as the user comes back to it.
+void SwitchFromMainPage(benchmark::State& state, QPushButton* (*click)(TMasterForm&)) {
+    TMasterForm& form = GuiData::Instance().Form();
+    click(form)->click();
     form.ShowPage(TMasterForm::MainPageIndex);
-}
-
-void EnterYourTickets(benchmark::State& state) {
-    TMasterForm& form = GuiData::Instance().Form();
+    Paint(form);
     for (auto _ : state) {
-        form.Main()->BitBtn1()->click();
-        Paint(form);
-        state.PauseTiming();
-        form.ShowPage(TMasterForm::MainPageIndex);
-        state.ResumeTiming();
-    }
-}
-
-// The latest draw of the history, recorded in the generated file.
-const lottery::THistoryLine& LatestDraw(TMasterForm& form) {
-    master::HistoryPage& history = *form.History();
-    history.FillHistoryPage();
-    return *history.SelectedDrawResult();
-}
-
-void CheckRowsAlone(benchmark::State& state) {
-    TMasterForm& form = GuiData::Instance().Form();
-    const lottery::THistoryLine& draw = LatestDraw(form);
-    form.ResultSheet()->MoveToDraw(0);
-    const bool validOnly = form.ResultSheet()->ValidOnlyFilter();
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(form.Lottery().FillCheckRows(draw, validOnly).data());
+        click(form)->click();
         Paint(form);
     }
 }
 
-void ShowResultSheet(benchmark::State& state) {
-    TMasterForm& form = GuiData::Instance().Form();
-    LatestDraw(form);
-    for (auto _ : state) {
-        form.ResultSheet()->MoveToDraw(0);
-        Paint(form);
-    }
-    state.counters["rows"] = form.ResultSheet()->Rows().rowCount();
+void SwitchToYourTickets(benchmark::State& state) {
+    SwitchFromMainPage(state, YourTicketsButton);
 }
 
+void SwitchToHistory(benchmark::State& state) {
+    SwitchFromMainPage(state, LotteryHistoryButton);
+}
+
+// The result sheet of the latest draw.
+void ShowLatestResultSheet(TMasterForm& form) {
+    EnterHistory(form);
+    form.History()->Button16()->click();
+    Paint(form);
+}
+
+// "Finish" on the result sheet, back to the history.
+void LeaveResultSheet(benchmark::State& state) {
+    TMasterForm& form = GuiData::Instance().Form();
+    ShowLatestResultSheet(form);
+    for (auto _ : state) {
+        form.ResultSheet()->Button17()->click();
+        Paint(form);
+    }
+}
+
+// One draw back from the latest on the sheet of every board.
 void StepOneDraw(benchmark::State& state) {
     TMasterForm& form = GuiData::Instance().Form();
-    LatestDraw(form);
-    form.ResultSheet()->MoveToDraw(0);
+    ShowLatestResultSheet(form);
     for (auto _ : state) {
         form.ResultSheet()->DrawDown()->click();
         Paint(form);
-        state.PauseTiming();
-        form.ResultSheet()->MoveToDraw(+1);
-        state.ResumeTiming();
+    }
+    CheckEveryBoardListed(state, form);
+}
+
+// Page Down in a list showing its first rows.
+void ScrollByPage(benchmark::State& state, TMasterForm& form, master::HeaderedList& list) {
+    list.SelectRow(0);
+    Paint(form);
+    for (auto _ : state) {
+        QTest::keyClick(list.List(), Qt::Key_PageDown);
+        Paint(form);
     }
 }
 
-// Each start-up is timed on its own and its benchmark stands for the median
-// one. On a shared machine some starts run far slower than the rest; a mean
-// follows how many of those each benchmark happened to meet.
-void TimedOneByOne(benchmark::internal::Benchmark* startUp) {
-    constexpr int kStartUps = 41;
-    startUp->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kStartUps)->ReportAggregatesOnly();
+void ScrollYourTickets(benchmark::State& state) {
+    TMasterForm& form = GuiData::Instance().Form();
+    form.Main()->BitBtn1()->click();
+    ScrollByPage(state, form, *form.Tickets()->LinesList());
+}
+
+void ScrollHistory(benchmark::State& state) {
+    TMasterForm& form = GuiData::Instance().Form();
+    EnterHistory(form);
+    ScrollByPage(state, form, *form.History()->HistoryList());
+}
+
+void ScrollResultSheet(benchmark::State& state) {
+    TMasterForm& form = GuiData::Instance().Form();
+    ShowLatestResultSheet(form);
+    ScrollByPage(state, form, *form.ResultSheet()->CheckList());
+}
+
+void StartUps(benchmark::internal::Benchmark* startUp) {
+    bench::TimedOneByOne(startUp, 41);
+}
+
+void Operations(benchmark::internal::Benchmark* operation) {
+    bench::TimedOneByOne(operation, 21);
 }
 
 }  // namespace
 
-BENCHMARK(EmptyWindowStartUp)->Apply(TimedOneByOne);
-BENCHMARK(TextWindowStartUp)->Apply(TimedOneByOne);
-BENCHMARK(StartUp)->Apply(TimedOneByOne);
-BENCHMARK(TicketRowsAlone)->Unit(benchmark::kMillisecond);
-BENCHMARK(EnterYourTickets)->Unit(benchmark::kMillisecond);
-BENCHMARK(CheckRowsAlone)->Unit(benchmark::kMillisecond);
-BENCHMARK(ShowResultSheet)->Unit(benchmark::kMillisecond);
-BENCHMARK(StepOneDraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUp)->Apply(StartUps);
+BENCHMARK(StartUpNoData)->Apply(StartUps);
+BENCHMARK(FirstYourTickets)->Apply(Operations);
+BENCHMARK(FirstEditResult)->Apply(Operations);
+BENCHMARK(FirstHistory)->Apply(Operations);
+BENCHMARK(FirstImport)->Apply(Operations);
+BENCHMARK(FirstResultSheet)->Apply(Operations);
+BENCHMARK(SwitchToYourTickets)->Apply(Operations);
+BENCHMARK(SwitchToHistory)->Apply(Operations);
+BENCHMARK(LeaveResultSheet)->Apply(Operations);
+BENCHMARK(StepOneDraw)->Apply(Operations);
+BENCHMARK(ScrollYourTickets)->Apply(Operations);
+BENCHMARK(ScrollHistory)->Apply(Operations);
+BENCHMARK(ScrollResultSheet)->Apply(Operations);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    // The benchmarks' runs are taken in random turns unless asked otherwise,
-    // so that what the machine does meanwhile, such as writing out the
-    // generated files, falls on the start-ups and their baselines alike.
+    // The runs are taken in random turns unless asked otherwise, so that what
+    // the machine does meanwhile falls on the start-ups with and without
+    // data alike.
     std::string interleaving = "--benchmark_enable_random_interleaving=true";
     std::vector<char*> arguments(argv, argv + argc);
     arguments.insert(arguments.begin() + 1, interleaving.data());
@@ -197,14 +305,22 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argumentCount, arguments.data());
     if (benchmark::ReportUnrecognizedArguments(argumentCount, arguments.data())) return 1;
     const GuiData data;
-    bench::RatioReporter reporter({
-        {"StartUp", "EmptyWindowStartUp", 1.5},
-        // For information: the program's own share of start-up, over the
-        // least that any window showing words costs.
-        {"StartUp", "TextWindowStartUp", 0},
-        {"EnterYourTickets", "TicketRowsAlone", 2},
-        {"ShowResultSheet", "CheckRowsAlone", 2},
-        {"StepOneDraw", "CheckRowsAlone", 2},
+    constexpr double kFirstShowing = 100;
+    constexpr double kRepeated = 16;
+    bench::BudgetReporter reporter({
+        {"StartUp", 1.5, "StartUpNoData"},
+        {"FirstYourTickets", kFirstShowing},
+        {"FirstEditResult", kFirstShowing},
+        {"FirstHistory", kFirstShowing},
+        {"FirstImport", kFirstShowing},
+        {"FirstResultSheet", kFirstShowing},
+        {"SwitchToYourTickets", kRepeated},
+        {"SwitchToHistory", kRepeated},
+        {"LeaveResultSheet", kRepeated},
+        {"StepOneDraw", kRepeated},
+        {"ScrollYourTickets", kRepeated},
+        {"ScrollHistory", kRepeated},
+        {"ScrollResultSheet", kRepeated},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
