@@ -266,6 +266,12 @@ private slots:
                 });
             });
         }
+        QTest::newRow("wizard winnings not valid") << Opener([](World& w) {
+            return w.Wizard([&w](addlinedlg::TAddLineForm& wizard) {
+                wizard.PrepareWinnings(w.Ticket(3), w.Draw(), lottery::DrawNumberOf(w.Draw().DrawDate()));
+                QVERIFY(wizard.findChild<QLabel*>(QStringLiteral("InvalidTicket"))->isVisibleTo(&wizard));
+            });
+        });
         QTest::newRow("import") << Opener([](World& w) { return w.Page(Index::ImportPageIndex); });
         QTest::newRow("history") << Opener([](World& w) { return w.Page(Index::HistoryPageIndex); });
         QTest::newRow("edit result") << Opener([](World& w) {
