@@ -4,6 +4,9 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace addlinedlg {
 namespace {
@@ -45,6 +48,32 @@ QFont CourierFont() {
     return courier;
 }
 
+// A row's labels are as tall as their font needs, regular or bold (the
+// winnings embolden drawn numbers), and centred on the row.
+QRect FacsimileCell(int left, int rowTop, int width) {
+    QFont bold = CourierFont();
+    bold.setBold(true);
+    const int height = std::max(QFontMetrics(CourierFont()).height(), QFontMetrics(bold).height());
+    return {left, rowTop + (kFacsimileRowPitch - height) / 2, width, height};
+}
+
+// The text word-wrapped into two lines of the width, the second ending in
+// "…" when the rest does not fit; a word longer than a line is broken.
+QString TwoLines(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine first = layout.createLine();
+    first.setLineWidth(width);
+    layout.endLayout();
+    const int firstEnd = first.textStart() + first.textLength();
+    const QString rest = text.mid(firstEnd).trimmed();
+    return text.left(firstEnd).trimmed() + QLatin1Char('\n') +
+           QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+}
+
 }  // namespace
 
 ConfirmPage::ConfirmPage(QWidget* parent) : QWidget(parent) {
@@ -65,7 +94,8 @@ ConfirmPage::ConfirmPage(QWidget* parent) : QWidget(parent) {
 void ConfirmPage::BuildExplanation() {
     label13_ = PlainLabel(QStringLiteral("Label13"), QStringLiteral("Ticket Confirmation"), this);
     SetFontStyle(label13_, 17, true);
-    label13_->setGeometry(16, 12, 260, 24);
+    // Wide enough for "Draw: 9999 Ticket Winnings", short of the facsimile.
+    label13_->setGeometry(16, 12, 272, 24);
     label14_ = PlainLabel(QStringLiteral("Label14"),
                           QStringLiteral("Please review the details entered for this ticket. Details may be amended by "
                                          "use of the \"< Back\" button. When all the details have been confirmed, "
@@ -127,7 +157,7 @@ void ConfirmPage::BuildFacsimileRow(QWidget* panel1, int board, int top) {
     const QFont courier = CourierFont();
     QLabel* letter = PlainLabel(QStringLiteral("B") + BoardLetter(board), BoardLetter(board) + QLatin1Char('.'), panel1);
     letter->setFont(courier);
-    letter->setGeometry(36, top, 30, 20);
+    letter->setGeometry(FacsimileCell(36, top, 30));
     boardLetters_[board - 1] = letter;
     for (int position = 1; position <= kNumbers; ++position) {
         QLabel* number = PlainLabel(QStringLiteral("L%1").arg((board - 1) * kNumbers + position), QString(), panel1);
@@ -135,9 +165,20 @@ void ConfirmPage::BuildFacsimileRow(QWidget* panel1, int board, int top) {
         // On the facsimile's window-coloured ground a label would otherwise
         // draw in the text colour, not in the colour the winnings set.
         number->setForegroundRole(QPalette::WindowText);
-        number->setGeometry(72 + (position - 1) * 30, top, 26, 20);
+        number->setGeometry(FacsimileCell(72 + (position - 1) * 30, top, 26));
         facsimileNumbers_[board - 1][position - 1] = number;
     }
+}
+
+// Up to two word-wrapped lines; a longer description is shortened and
+// shown whole in the tool tip.
+void ConfirmPage::ShowDescription(const QString& description) {
+    const int width = label5_->contentsRect().width();
+    const QRect needed = QFontMetrics(label5_->font())
+                             .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, description);
+    const bool fits = needed.width() <= width && needed.height() <= label5_->contentsRect().height();
+    label5_->setText(fits ? description : TwoLines(description, label5_->font(), width));
+    label5_->setToolTip(fits ? QString() : description);
 }
 
 }  // namespace addlinedlg

@@ -29,7 +29,7 @@ public:
     QLabel* WinningsLabels(int board) const { return winningsLabels_[board - 1]; }
     QLabel* FacsimileNumbers(int board, int position) const { return facsimileNumbers_[board - 1][position - 1]; }
     QLabel* BoardLetterLabel(int board) const { return boardLetters_[board - 1]; }
-    QLabel* DescriptionLabel() const { return label5_; }
+    void ShowDescription(const QString& description);
     QLabel* DateLabel() const { return dateLabel_; }
     QLabel* DrawLabel() const { return drawLabel_; }
 

@@ -293,7 +293,7 @@ void TAddLineForm::FillFacsimile() {
         }
         confirmPage_->BoardLetterLabel(board)->setVisible(!confirmPage_->FacsimileNumbers(board, 1)->isHidden());
     }
-    confirmPage_->DescriptionLabel()->setText(CommentText());
+    confirmPage_->ShowDescription(CommentText());
     FillDateAndDrawLines();
 }
 

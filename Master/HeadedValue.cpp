@@ -19,7 +19,7 @@ void HeadedValue::SetNames(const QString& headingName, const QString& valueName)
 }
 
 void HeadedValue::ShowWhenNotEmpty(const QString& text) const {
-    value->setText(text);
+    SetElidedText(value, text);
     heading->setVisible(!text.isEmpty());
 }
 

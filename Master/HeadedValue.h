@@ -15,7 +15,8 @@ struct HeadedValue {
 
     static HeadedValue Make(QWidget* parent, const QString& heading, int left, int top, int width);
     void SetNames(const QString& headingName, const QString& valueName) const;
-    // Sets the value; the heading shows only while the value has text.
+    // Sets the value, shortened with "…" when too wide for its label; the
+    // heading shows only while the value has text.
     void ShowWhenNotEmpty(const QString& text) const;
 };
 

@@ -13,10 +13,18 @@
 namespace master {
 namespace {
 
-QLabel* Paragraph(QWidget* parent, const QString& text, int top, int height) {
-    QLabel* label = MakeLabel(parent, text, QRect(262, top, 307, height));
-    label->setWordWrap(true);
-    return label;
+constexpr int kParagraphGap = 6;
+
+// Word-wrapped paragraphs down the page from top, each as tall as its text
+// needs in the page's font, so that no line is cut whatever the font.
+void StackParagraphs(QWidget* parent, const QList<std::pair<const char*, QString>>& paragraphs, int top) {
+    for (const auto& [name, text] : paragraphs) {
+        QLabel* label = MakeLabel(parent, text, QRect(262, top, 307, 0));
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        top += label->height() + kParagraphGap;
+    }
 }
 
 }  // namespace
@@ -25,24 +33,19 @@ ImportPage::ImportPage(app::Platform& platform, lottery::LotteryState& lottery, 
     : QWidget(parent), platform_(platform), lottery_(lottery) {
     setObjectName(QStringLiteral("ImportPage"));
     MakeHeading(this, QStringLiteral("Import Winning Lines History"), QRect(262, 34, 307, 24));
-    Paragraph(this,
-              QStringLiteral("Tallimo uses a history of winning numbers to enable Tickets to be checked against "
-                             "past Lottery Draws."),
-              66, 34);
-    Paragraph(this,
-              QStringLiteral("This history is automatically maintained when you add a Lottery result to check your "
-                             "numbers or can be edited via the \"Lottery Results\" option."),
-              106, 50);
-    Paragraph(this,
-              QStringLiteral("However, there may be times when your history list is too far out of date to be "
-                             "manually maintained. If this is the case, you can obtain an updated list from our "
-                             "Internet Web Site (%1). This updated list will be posted every few weeks.")
-                  .arg(app::kMakerWebAddress),
-              162, 82);
-    Paragraph(this,
-              QStringLiteral("Once the file has been downloaded to your PC, click the \"Import\" button, specify the "
-                             "location of the downloaded file and the history list will be rebuilt."),
-              250, 50);
+    StackParagraphs(
+        this,
+        {{"Label14", QStringLiteral("Tallimo uses a history of winning numbers to enable Tickets to be checked against "
+                                    "past Lottery Draws.")},
+         {"Label6", QStringLiteral("This history is automatically maintained when you add a Lottery result to check "
+                                   "your numbers or can be edited via the \"Lottery Results\" option.")},
+         {"Label7", QStringLiteral("However, there may be times when your history list is too far out of date to be "
+                                   "manually maintained. If this is the case, you can obtain an updated list from our "
+                                   "Internet Web Site (%1). This updated list will be posted every few weeks.")
+                        .arg(app::kMakerWebAddress)},
+         {"Label8", QStringLiteral("Once the file has been downloaded to your PC, click the \"Import\" button, specify "
+                                   "the location of the downloaded file and the history list will be rebuilt.")}},
+        66);
 
     button1_ = MakeButton(this, QStringLiteral("Button1"), QStringLiteral("Import"), QRect(317, 402, 80, 26));
     button1_->setDefault(true);

@@ -32,11 +32,11 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("View and Maintain the winning numbers from previous lottery draws and "
                                         "check your tickets against these draws."));
 
-    MakeBoldLabel(this, QStringLiteral("Tickets Recorded:"), QRect(14, 399, 120, 18));
+    MakeBoldLabel(this, QStringLiteral("Tickets Recorded:"), QRect(14, 399, 126, 18));
     ticketsRecorded_ = new QLabel(this);
     ticketsRecorded_->setObjectName(QStringLiteral("TicketsRecorded"));
     ticketsRecorded_->setGeometry(142, 399, 150, 18);
-    ticketsExpiredLabel_ = MakeBoldLabel(this, QStringLiteral("Tickets Expired:"), QRect(14, 418, 120, 18));
+    ticketsExpiredLabel_ = MakeBoldLabel(this, QStringLiteral("Tickets Expired:"), QRect(14, 418, 126, 18));
     ticketsExpiredLabel_->setObjectName(QStringLiteral("TicketsExpiredLabel"));
     ticketsExpired_ = new QLabel(this);
     ticketsExpired_->setObjectName(QStringLiteral("TicketsExpired"));

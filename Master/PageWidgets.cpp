@@ -34,6 +34,13 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+void SetElidedText(QLabel* label, const QString& text) {
+    const QString shown =
+        QFontMetrics(label->font()).elidedText(text, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
 void MakeRed(QLabel* label) {
     QPalette red = label->palette();
     red.setColor(QPalette::WindowText, Qt::red);

@@ -16,5 +16,8 @@ QLabel* MakeBoldLabel(QWidget* parent, const QString& text, const QRect& geometr
 QLabel* MakeHeading(QWidget* parent, const QString& text, const QRect& geometry);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
 void MakeRed(QLabel* label);
+// Shows the text, shortened with "…" when it is wider than the label, and
+// then the whole text in the label's tool tip.
+void SetElidedText(QLabel* label, const QString& text);
 
 }  // namespace master

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QIcon>
 
+#include <algorithm>
+
 namespace master {
 namespace {
 
@@ -48,8 +50,11 @@ ResultSheetPage::ResultSheetPage(const app::AppContext& context, const lottery::
     : QWidget(parent), context_(context), lottery_(lottery), history_(history) {
     setObjectName(QStringLiteral("ResultSheetPage"));
     MakeHeading(this, QStringLiteral("Check of Tickets "), QRect(17, 4, 300, 24));
-    MakeBoldLabel(this, QStringLiteral("Lottery Winning Numbers:"), QRect(17, 33, 175, 18));
-    winningNumbers_ = MakeLabel(this, QString(), QRect(195, 33, 286, 18));
+    // The numbers follow the heading, however wide the font makes it.
+    QLabel* winningHeading = MakeBoldLabel(this, QStringLiteral("Lottery Winning Numbers:"), QRect(17, 33, 175, 18));
+    winningHeading->resize(std::max(175, winningHeading->sizeHint().width()), 18);
+    const int numbersLeft = winningHeading->geometry().right() + 4;
+    winningNumbers_ = MakeLabel(this, QString(), QRect(numbersLeft, 33, 481 - numbersLeft, 18));
     winningNumbers_->setObjectName(QStringLiteral("WinningNumbers"));
 
     checkList_ = new HeaderedList(this, QRect(17, 57, 464, 265),
@@ -88,13 +93,15 @@ void ResultSheetPage::BuildLabels() {
     line->setGeometry(17, 348, 464, 2);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    drawNumber_ = HeadedValue::Make(this, QStringLiteral("Draw"), 17, 354, 55);
+    // The date takes the room of the longest day and month names ("Wednesday
+    // 30 September 2026"); the counts beside it are short numbers.
+    drawNumber_ = HeadedValue::Make(this, QStringLiteral("Draw"), 17, 354, 44);
     drawNumber_.SetNames(QStringLiteral("CheckS1"), QStringLiteral("CheckL1"));
-    drawDate_ = HeadedValue::Make(this, QStringLiteral("Date of Draw"), 75, 354, 180);
+    drawDate_ = HeadedValue::Make(this, QStringLiteral("Date of Draw"), 64, 354, 200);
     drawDate_.SetNames(QStringLiteral("CheckS4"), QStringLiteral("CheckL4"));
-    checked_ = HeadedValue::Make(this, QStringLiteral("Tickets Checked"), 260, 354, 112);
+    checked_ = HeadedValue::Make(this, QStringLiteral("Tickets Checked"), 267, 354, 112);
     checked_.SetNames(QStringLiteral("CheckS2"), QStringLiteral("CheckL2"));
-    winners_ = HeadedValue::Make(this, QStringLiteral("Wining Tickets"), 375, 354, 106);
+    winners_ = HeadedValue::Make(this, QStringLiteral("Wining Tickets"), 382, 354, 99);
     winners_.SetNames(QStringLiteral("CheckS3"), QStringLiteral("CheckL3"));
     MakeRed(winners_.heading);
 }
@@ -134,7 +141,7 @@ void ResultSheetPage::UpdateResultSheetLabels() {
 void ResultSheetPage::ShowTicketDescription() {
     const lottery::TLine* ticket = SelectedTicket();
     const QString description = ticket ? app::FromAnsi(ticket->Description()) : QString();
-    checkL5_->setText(description);
+    SetElidedText(checkL5_, description);
     checkS5_->setVisible(!description.isEmpty());
     checkL5_->setVisible(!description.isEmpty());
 }
