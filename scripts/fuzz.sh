@@ -19,6 +19,7 @@ declare -A max_len=([ticket_file]=32768 [history_file]=16384 [import_file]=32768
 CXX=clang++ cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
+"$build/plain_formats_check"
 rm -rf "$build/seeds"
 "$build/make_fuzz_seeds" "$build/seeds" "$root/../shared/data/uk-lotto/lotto.csv"
 
