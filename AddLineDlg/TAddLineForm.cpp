@@ -1,5 +1,6 @@
 #include "AddLineDlg/TAddLineForm.h"
 
+#include "AddLineDlg/AnsiTextValidator.h"
 #include "AddLineDlg/ChoicePanel.h"
 #include "AddLineDlg/ConfirmPage.h"
 #include "AddLineDlg/FacsimileLines.h"
@@ -8,6 +9,7 @@
 #include "app/AnsiText.h"
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
+#include "app/DialogPlacement.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
 #include "datepicker/DateField.h"
@@ -73,8 +75,8 @@ TAddLineForm::TAddLineForm(const app::AppContext& context, QWidget* parent)
 
     ticketPage_->DateBox()->setEditText(
         context_.dates.ShortDateText(lottery::NextDrawDate(app::DateText::FromQDate(context_.platform.Today()))));
-    move(context_.settings.ReadInteger(kWindowSection, QStringLiteral("Left"), kDefaultPosition),
-         context_.settings.ReadInteger(kWindowSection, QStringLiteral("Top"), kDefaultPosition));
+    app::MoveToStoredPosition(*this, {context_.settings.ReadInteger(kWindowSection, QStringLiteral("Left"), kDefaultPosition),
+                                      context_.settings.ReadInteger(kWindowSection, QStringLiteral("Top"), kDefaultPosition)});
     ChooseWeeks(TLine::kUnlimitedWeeks);
     ChooseDrawDays(0);
     ShowPage(TicketPageIndex);
@@ -103,6 +105,7 @@ void TAddLineForm::BuildButtons() {
 }
 
 void TAddLineForm::ConnectTicketPage() {
+    ticketPage_->Comment()->setValidator(new AnsiTextValidator(context_.platform, ticketPage_->Comment()));
     for (ChoicePanel* weeks : ticketPage_->WeeksPanels())
         connect(weeks, &ChoicePanel::clicked, this, [this, weeks] { W1Click(weeks); });
     for (ChoicePanel* drawDays : ticketPage_->DrawDaysPanels())

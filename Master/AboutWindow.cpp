@@ -1,6 +1,6 @@
 #include "Master/AboutWindow.h"
 
-#include "Master/Artwork.h"
+#include "Master/ArtworkView.h"
 #include "app/Platform.h"
 
 #include <QCoreApplication>
@@ -14,9 +14,7 @@ AboutWindow::AboutWindow(app::Platform& platform, QWidget* parent) : QDialog(par
     setWindowTitle(QStringLiteral("About Tallimo"));
     setFixedSize(330, 190);
 
-    auto* picture = new QLabel(this);
-    picture->setGeometry(16, 16, 96, 72);
-    picture->setPixmap(Artwork::Logo(picture->size()));
+    new ArtworkView(Artwork::Picture::Logo, QRect(16, 16, 96, 72), this);
 
     auto* name = new QLabel(QStringLiteral("Tallimo"), this);
     name->setGeometry(128, 18, 190, 28);

@@ -11,18 +11,6 @@
 namespace master {
 namespace {
 
-// A square picture of the given size on a transparent ground, drawn by the
-// given painting with antialiasing on.
-template <typename Painting>
-QPixmap Drawn(int size, Painting&& paint) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(painter, static_cast<qreal>(size));
-    return pixmap;
-}
-
 // The colour a `part` (0..1) of the way from `from` to `to`.
 QRgb Mixed(QRgb from, QRgb to, qreal part) {
     const auto channel = [part](int a, int b) { return a + qRound((b - a) * part); };
@@ -32,9 +20,16 @@ QRgb Mixed(QRgb from, QRgb to, qreal part) {
 // A disc shaded from `light` at the highlight to `dark` at `reach` from it
 // and beyond, as a radial gradient would shade it, with an antialiased edge.
 // It is worked out pixel by pixel because the first gradient Qt fills
-// starts a pool of threads, which cost start-up more than the whole logo.
-void FillShadedDisc(QPainter& painter, const QPointF& centre, qreal radius, const QPointF& highlight, qreal reach,
+// starts a pool of threads, which cost start-up more than the whole logo;
+// the pixels are the device's own, so that the disc is as sharp as the
+// edges the painter draws around it.
+void FillShadedDisc(QPainter& painter, QPointF centre, qreal radius, QPointF highlight, qreal reach,
                     const QColor& light, const QColor& dark) {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    centre *= ratio;
+    radius *= ratio;
+    highlight *= ratio;
+    reach *= ratio;
     const QRect box = QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))
                           .toAlignedRect()
                           .adjusted(-1, -1, 1, 1);
@@ -59,7 +54,8 @@ void FillShadedDisc(QPainter& painter, const QPointF& centre, qreal radius, cons
             pixels[x] = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), qRound(cover * 255)));
         }
     }
-    painter.drawImage(box.topLeft(), disc);
+    disc.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(box.topLeft()) / ratio, disc);
 }
 
 // A shaded lottery ball with its number (none when 0).
@@ -86,38 +82,7 @@ void DrawBall(QPainter& painter, const QPointF& centre, qreal radius, const QCol
     painter.drawText(box, Qt::AlignCenter, QString::number(number));
 }
 
-}  // namespace
-
-QString Artwork::Name(Picture picture) {
-    switch (picture) {
-    case Picture::Logo: return QStringLiteral("logo");
-    case Picture::TicketsIcon: return QStringLiteral("tickets-icon");
-    case Picture::HaveYouWonIcon: return QStringLiteral("have-you-won-icon");
-    case Picture::HistoryIcon: return QStringLiteral("history-icon");
-    }
-    return {};
-}
-
-QSize Artwork::Size(Picture picture) {
-    return picture == Picture::Logo ? QSize(201, 150) : QSize(32, 32);
-}
-
-QPixmap Artwork::Draw(Picture picture) {
-    const QSize size = Size(picture);
-    switch (picture) {
-    case Picture::Logo: return Logo(size);
-    case Picture::TicketsIcon: return TicketsIcon(size.width());
-    case Picture::HaveYouWonIcon: return HaveYouWonIcon(size.width());
-    case Picture::HistoryIcon: return HistoryIcon(size.width());
-    }
-    return {};
-}
-
-QPixmap Artwork::Logo(const QSize& size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+void PaintLogo(QPainter& painter, const QSizeF& size) {
     const qreal radius = qMin(size.width() / 8.6, size.height() / 4.4);
     const std::array<QColor, 7> colours = {QColor(230, 60, 60), QColor(250, 200, 30), QColor(70, 150, 240),
                                            QColor(60, 190, 90), QColor(190, 90, 220), QColor(250, 140, 40),
@@ -130,64 +95,78 @@ QPixmap Artwork::Logo(const QSize& size) {
         const qreal y = size.height() * (top ? 0.28 : 0.72);
         DrawBall(painter, QPointF(x, y), radius, colours[i], numbers[i]);
     }
+}
+
+void PaintTicketsIcon(QPainter& painter, qreal s) {
+    for (int sheet = 1; sheet >= 0; --sheet) {
+        const QRectF card(s * (0.12 + 0.12 * sheet), s * (0.18 - 0.1 * sheet), s * 0.62, s * 0.74);
+        painter.setPen(QPen(QColor(150, 40, 40), s / 32));
+        painter.setBrush(sheet ? QColor(255, 235, 200) : QColor(255, 250, 235));
+        painter.drawRoundedRect(card, s / 16, s / 16);
+    }
+    painter.setPen(QPen(QColor(200, 40, 40), s / 24));
+    for (int row = 0; row < 4; ++row) {
+        const qreal y = s * (0.34 + 0.13 * row);
+        painter.drawLine(QPointF(s * 0.22, y), QPointF(s * 0.62, y));
+    }
+}
+
+void PaintHaveYouWonIcon(QPainter& painter, qreal s) {
+    QPainterPath star;
+    for (int point = 0; point < 10; ++point) {
+        const qreal radius = point % 2 == 0 ? s * 0.46 : s * 0.2;
+        const qreal angle = std::numbers::pi / 2 + point * std::numbers::pi / 5;
+        const QPointF p(s / 2 + radius * std::cos(angle), s / 2 - radius * std::sin(angle));
+        point == 0 ? star.moveTo(p) : star.lineTo(p);
+    }
+    star.closeSubpath();
+    painter.setPen(QPen(QColor(170, 110, 0), s / 28));
+    painter.setBrush(QColor(255, 200, 20));
+    painter.drawPath(star);
+}
+
+void PaintHistoryIcon(QPainter& painter, qreal s) {
+    const QRectF page(s * 0.14, s * 0.1, s * 0.72, s * 0.82);
+    painter.setPen(QPen(QColor(40, 70, 140), s / 30));
+    painter.setBrush(Qt::white);
+    painter.drawRect(page);
+    for (int row = 0; row < 4; ++row)
+        for (int ball = 0; ball < 4; ++ball)
+            DrawBall(painter, QPointF(s * (0.27 + 0.15 * ball), s * (0.25 + 0.18 * row)), s * 0.06,
+                     row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
+}
+
+// A solid triangle pointing up, or down.
+void PaintArrow(QPainter& painter, qreal side, bool up) {
+    const qreal tip = up ? side * 0.25 : side * 0.75;
+    const qreal base = up ? side * 0.75 : side * 0.25;
+    const std::array<QPointF, 3> corners = {QPointF(side / 2, tip), QPointF(side * 0.15, base),
+                                            QPointF(side * 0.85, base)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+}
+
+}  // namespace
+
+QPixmap Artwork::Draw(Picture picture, const QSize& size, qreal devicePixelRatio) {
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The icons are square: one that is asked for wider or taller keeps to
+    // its top left corner.
+    const qreal side = qMin(size.width(), size.height());
+    switch (picture) {
+    case Picture::Logo: PaintLogo(painter, size); break;
+    case Picture::TicketsIcon: PaintTicketsIcon(painter, side); break;
+    case Picture::HaveYouWonIcon: PaintHaveYouWonIcon(painter, side); break;
+    case Picture::HistoryIcon: PaintHistoryIcon(painter, side); break;
+    case Picture::ArrowUp: PaintArrow(painter, side, true); break;
+    case Picture::ArrowDown: PaintArrow(painter, side, false); break;
+    }
     return pixmap;
-}
-
-QPixmap Artwork::TicketsIcon(int size) {
-    return Drawn(size, [](QPainter& painter, qreal s) {
-        for (int sheet = 1; sheet >= 0; --sheet) {
-            const QRectF card(s * (0.12 + 0.12 * sheet), s * (0.18 - 0.1 * sheet), s * 0.62, s * 0.74);
-            painter.setPen(QPen(QColor(150, 40, 40), s / 32));
-            painter.setBrush(sheet ? QColor(255, 235, 200) : QColor(255, 250, 235));
-            painter.drawRoundedRect(card, s / 16, s / 16);
-        }
-        painter.setPen(QPen(QColor(200, 40, 40), s / 24));
-        for (int row = 0; row < 4; ++row) {
-            const qreal y = s * (0.34 + 0.13 * row);
-            painter.drawLine(QPointF(s * 0.22, y), QPointF(s * 0.62, y));
-        }
-    });
-}
-
-QPixmap Artwork::HaveYouWonIcon(int size) {
-    return Drawn(size, [](QPainter& painter, qreal s) {
-        QPainterPath star;
-        for (int point = 0; point < 10; ++point) {
-            const qreal radius = point % 2 == 0 ? s * 0.46 : s * 0.2;
-            const qreal angle = std::numbers::pi / 2 + point * std::numbers::pi / 5;
-            const QPointF p(s / 2 + radius * std::cos(angle), s / 2 - radius * std::sin(angle));
-            point == 0 ? star.moveTo(p) : star.lineTo(p);
-        }
-        star.closeSubpath();
-        painter.setPen(QPen(QColor(170, 110, 0), s / 28));
-        painter.setBrush(QColor(255, 200, 20));
-        painter.drawPath(star);
-    });
-}
-
-QPixmap Artwork::HistoryIcon(int size) {
-    return Drawn(size, [](QPainter& painter, qreal s) {
-        const QRectF page(s * 0.14, s * 0.1, s * 0.72, s * 0.82);
-        painter.setPen(QPen(QColor(40, 70, 140), s / 30));
-        painter.setBrush(Qt::white);
-        painter.drawRect(page);
-        for (int row = 0; row < 4; ++row)
-            for (int ball = 0; ball < 4; ++ball)
-                DrawBall(painter, QPointF(s * (0.27 + 0.15 * ball), s * (0.25 + 0.18 * row)), s * 0.06,
-                         row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
-    });
-}
-
-QPixmap Artwork::ArrowIcon(int size, bool up) {
-    return Drawn(size, [up](QPainter& painter, qreal side) {
-        const qreal tip = up ? side * 0.25 : side * 0.75;
-        const qreal base = up ? side * 0.75 : side * 0.25;
-        const std::array<QPointF, 3> corners = {QPointF(side / 2, tip), QPointF(side * 0.15, base),
-                                                QPointF(side * 0.85, base)};
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
-    });
 }
 
 }  // namespace master

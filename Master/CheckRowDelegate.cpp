@@ -10,34 +10,34 @@ CheckRowDelegate::CheckRowDelegate(HeaderedList& list, const RowsModel<lottery::
                                    const lottery::TLineList& tickets)
     : RowDelegate(list, 24, 4), rows_(rows), tickets_(tickets) {}
 
-void CheckRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const {
+void CheckRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const {
     if (!draw_) return;
     const lottery::CheckRow& checkRow = rows_.At(row);
     DrawText(painter, rect, Width(0) / 2 - TextWidth(painter, QStringLiteral("WWWW")) / 2,
              QString::fromStdString(lottery::TicketRowKey(checkRow.TicketNumber(), checkRow.Board())));
     const QFont normal = painter.font();
     for (int position = 1; position <= lottery::TLine::kNumbersPerBoard; ++position) {
-        StyleNumber(painter, checkRow, position, textColour);
+        StyleNumber(painter, checkRow, position, colours);
         DrawText(painter, rect, Centred(painter, position, QStringLiteral("WW")),
                  QString::fromStdString(tickets_.TicketOf(checkRow).NumberText(checkRow.Board(), position)));
         painter.setFont(normal);
-        painter.setPen(textColour);
+        painter.setPen(colours.Text());
     }
     DrawText(painter, rect, Left(7) + 5, QString::fromStdString(lottery::ResultSheetTierText(checkRow.Tier())));
 }
 
 void CheckRowDelegate::StyleNumber(QPainter& painter, const lottery::CheckRow& checkRow, int position,
-                                   const QColor& textColour) const {
+                                   const RowColours& colours) const {
     QFont font = painter.font();
     if (lottery::BoardNumberDrawn(tickets_.TicketOf(checkRow), *draw_, checkRow.Board(), position)) {
         font.setBold(true);
-        painter.setPen(Qt::red);
+        painter.setPen(colours.Shown(Qt::red));
     } else if (checkRow.Tier() == '2') {
         // The one number of a five-and-bonus board that is not a drawn ball.
         font.setBold(lottery::BoardNumberIsBonus(tickets_.TicketOf(checkRow), *draw_, checkRow.Board(), position));
-        painter.setPen(textColour);
+        painter.setPen(colours.Text());
     } else {
-        painter.setPen(QColor(128, 128, 128));
+        painter.setPen(colours.Shown(QColor(128, 128, 128)));
     }
     painter.setFont(font);
 }

@@ -20,11 +20,11 @@ public:
     void SetDraw(const lottery::THistoryLine* draw) { draw_ = draw; }
 
 protected:
-    void PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const override;
+    void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;
 
 private:
     void StyleNumber(QPainter& painter, const lottery::CheckRow& checkRow, int position,
-                     const QColor& textColour) const;
+                     const RowColours& colours) const;
 
     const RowsModel<lottery::CheckRow>& rows_;
     const lottery::TLineList& tickets_;

@@ -11,7 +11,7 @@ HistoryRowDelegate::HistoryRowDelegate(HeaderedList& list, const RowsModel<lotte
                                        const app::DateText& dates)
     : RowDelegate(list, 20, 2), rows_(rows), dates_(dates) {}
 
-void HistoryRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const {
+void HistoryRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const {
     const lottery::THistoryLine& result = *rows_.At(row).result;
     const int drawNumber = lottery::DrawNumberOf(result.DrawDate());
     DrawText(painter, rect, Width(0) / 2 - TextWidth(painter, QStringLiteral("999")) / 2,
@@ -20,20 +20,20 @@ void HistoryRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row,
         DrawText(painter, rect, Left(1) + 5, dates_.Display(*day, app::DateText::kRowDisplay));
     for (int ball = 1; ball <= lottery::THistoryLine::kBallCount; ++ball)
         DrawNumber(painter, rect, Centred(painter, ball + 1, QStringLiteral("WW")),
-                   QString::fromStdString(result.NumberText(ball)), textColour);
+                   QString::fromStdString(result.NumberText(ball)), colours);
     DrawNumber(painter, rect, Left(8) + 25,
-               QString::fromStdString(result.NumberText(lottery::THistoryLine::kNumberCount)), textColour);
+               QString::fromStdString(result.NumberText(lottery::THistoryLine::kNumberCount)), colours);
 }
 
 void HistoryRowDelegate::DrawNumber(QPainter& painter, const QRect& rect, int x, const QString& text,
-                                    const QColor& textColour) const {
+                                    const RowColours& colours) const {
     if (text != QLatin1String("00")) {
         DrawText(painter, rect, x, text);
         return;
     }
-    painter.setPen(Qt::red);
+    painter.setPen(colours.Shown(Qt::red));
     DrawText(painter, rect, x, QStringLiteral("--"));
-    painter.setPen(textColour);
+    painter.setPen(colours.Text());
 }
 
 }  // namespace master

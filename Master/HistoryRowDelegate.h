@@ -17,11 +17,11 @@ public:
     HistoryRowDelegate(HeaderedList& list, const RowsModel<lottery::HistoryRow>& rows, const app::DateText& dates);
 
 protected:
-    void PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const override;
+    void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;
 
 private:
     void DrawNumber(QPainter& painter, const QRect& rect, int x, const QString& text,
-                    const QColor& textColour) const;
+                    const RowColours& colours) const;
 
     const RowsModel<lottery::HistoryRow>& rows_;
     const app::DateText& dates_;

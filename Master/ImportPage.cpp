@@ -7,7 +7,6 @@
 #include "lottery/LotteryState.h"
 #include "lottery/WholeFile.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -63,13 +62,12 @@ void ImportPage::Button1Click() {
 // The old history stays in memory and on disk until the whole file has been
 // read without a fault and the rebuilt history is safely written.
 void ImportPage::Import(const QString& path) {
-    bool opened = false;
-    const std::string text = QFileInfo(path).isFile() ? lottery::ReadWholeFile(path.toStdString(), opened) : "";
-    if (!opened) {
+    const lottery::WholeFile file = lottery::ReadWholeFile(path.toStdString());
+    if (file.found != lottery::WholeFile::Found::Contents) {
         platform_.ShowError(this, QStringLiteral("Cannot open file %1").arg(path));
         return;
     }
-    const lottery::ImportResult result = lottery::ReadImportFile(text, lottery_.LatestDrawNumber());
+    const lottery::ImportResult result = lottery::ReadImportFile(file.bytes, lottery_.LatestDrawNumber());
     switch (result.status) {
     case lottery::ImportStatus::EmptyFile:
         ReportImportFailure(QStringLiteral("Import File is Empty or its Format is Invalid"));

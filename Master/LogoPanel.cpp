@@ -1,6 +1,6 @@
 #include "Master/LogoPanel.h"
 
-#include "Master/PreDrawnArtwork.h"
+#include "Master/ArtworkView.h"
 #include "app/MakerWebPage.h"
 
 #include <QLabel>
@@ -42,9 +42,7 @@ LogoPanel::LogoPanel(QWidget* parent) : QFrame(parent) {
     teal.setColor(QPalette::Window, QColor(0, 128, 128));
     setPalette(teal);
 
-    auto* picture = new QLabel(this);
-    picture->setGeometry(16, 14, 201, 150);
-    picture->setPixmap(PreDrawnArtwork::Get(Artwork::Picture::Logo));
+    new ArtworkView(Artwork::Picture::Logo, QRect(16, 14, 201, 150), this);
 
     TitleLabel(this, QStringLiteral("Tallimo"), QRect(8, 172, 217, 28));
     TitleLabel(this, QStringLiteral("Version 1.5"), QRect(8, 200, 217, 28));

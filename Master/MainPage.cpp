@@ -1,6 +1,6 @@
 #include "Master/MainPage.h"
 
-#include "Master/PreDrawnArtwork.h"
+#include "Master/ArtworkIconEngine.h"
 #include "Master/PageWidgets.h"
 
 #include <QFrame>
@@ -53,10 +53,9 @@ QPushButton* MainPage::AddChoice(const QString& name, int top, const QString& ca
     panel->setGeometry(262, top, 307, 108);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    const QPixmap icon = PreDrawnArtwork::Get(picture);
-    auto* button = new QPushButton(QIcon(icon), caption, panel);
+    auto* button = new QPushButton(ArtworkIconEngine::Icon(picture), caption, panel);
     button->setGeometry(8, 28, 140, 52);
-    button->setIconSize(icon.size());
+    button->setIconSize(QSize(32, 32));
     button->setObjectName(name);
 
     auto* label = new QLabel(text, panel);

@@ -1,7 +1,7 @@
 #include "Master/ResultSheetPage.h"
 
 #include "AddLineDlg/TAddLineForm.h"
-#include "Master/Artwork.h"
+#include "Master/ArtworkIconEngine.h"
 #include "Master/CheckRowDelegate.h"
 #include "Master/HeaderedList.h"
 #include "Master/HistoryPage.h"
@@ -36,7 +36,7 @@ QString WinningNumbersText(const lottery::THistoryLine& draw) {
 // every image-format plugin at start-up.
 QPushButton* DrawButton(QWidget* parent, const QString& name, bool up, int top) {
     QPushButton* button = MakeButton(parent, name, QStringLiteral("Draw"), QRect(490, top, 80, 26));
-    button->setIcon(QIcon(Artwork::ArrowIcon(16, up)));
+    button->setIcon(ArtworkIconEngine::Icon(up ? Artwork::Picture::ArrowUp : Artwork::Picture::ArrowDown));
     button->setLayoutDirection(Qt::RightToLeft);
     return button;
 }

@@ -14,14 +14,12 @@ QSize RowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) con
 }
 
 void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const bool selected = option.state & QStyle::State_Selected;
-    const QPalette& palette = option.palette;
+    const RowColours colours(option.palette, option.state & QStyle::State_Selected);
     painter->save();
-    painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+    painter->fillRect(option.rect, colours.Background());
     painter->setFont(option.font);
-    const QColor textColour = selected ? palette.highlightedText().color() : QColor(Qt::black);
-    painter->setPen(textColour);
-    PaintRow(*painter, option.rect, index.row(), textColour);
+    painter->setPen(colours.Text());
+    PaintRow(*painter, option.rect, index.row(), colours);
     painter->restore();
 }
 

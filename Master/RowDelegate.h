@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Master/RowColours.h"
+
 #include <QStyledItemDelegate>
 
 namespace master {
@@ -17,8 +19,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:
-    // textColour is the row's normal colour, black or the selection's text.
-    virtual void PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const = 0;
+    // The painter's pen is the row's text colour when it is called.
+    virtual void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const = 0;
 
     int Left(int section) const;   // the sum of the widths before it
     int Width(int section) const;

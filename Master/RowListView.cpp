@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -92,6 +93,27 @@ void RowListView::paintEvent(QPaintEvent*) {
     const int last = std::min(RowCount() - 1, TopRow() + viewport()->height() / rowHeight_);
     for (int row = TopRow(); row <= last; ++row)
         delegate_->paint(&painter, RowOption(row), model_->index(row, 0));
+    if (hasFocus() && RowCount() > 0) PaintFocus(painter);
+}
+
+// The keys act on the selected row, or start from the first row without
+// one: that row is framed as the style frames a focused item.
+void RowListView::PaintFocus(QPainter& painter) const {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = RowRect(std::max(selected_, 0)).adjusted(0, 0, -1, -1);
+    option.backgroundColor = selected_ >= 0 ? palette().color(QPalette::Highlight) : palette().color(QPalette::Base);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void RowListView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void RowListView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 QStyleOptionViewItem RowListView::RowOption(int row) const {
@@ -127,6 +149,10 @@ int RowListView::RowAfterKey(int key) const {
 void RowListView::keyPressEvent(QKeyEvent* event) {
     const int row = RowAfterKey(event->key());
     const bool plainKey = (event->modifiers() | Qt::KeypadModifier) == Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Delete && plainKey) {
+        emit DeletePressed();
+        return;
+    }
     if (row < 0 || !plainKey) {
         QAbstractScrollArea::keyPressEvent(event);
         return;

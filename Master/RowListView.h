@@ -35,6 +35,8 @@ public:
 signals:
     void SelectionChanged();
     void RowDoubleClicked(int row);
+    // The Delete key, for a list whose rows the user can delete.
+    void DeletePressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +45,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void RowsReset();
@@ -52,6 +56,7 @@ private:
     // The row a navigation key moves the selection to, or -1 for another key.
     int RowAfterKey(int key) const;
     QStyleOptionViewItem RowOption(int row) const;
+    void PaintFocus(QPainter& painter) const;
 
     QAbstractItemModel* model_ = nullptr;
     RowDelegate* delegate_ = nullptr;

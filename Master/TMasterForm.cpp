@@ -10,6 +10,7 @@
 #include "Master/ResultSheetPage.h"
 #include "Master/TicketsPage.h"
 #include "PrintTickets/TPrintDlg.h"
+#include "app/DataFileWriter.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/LocaleFormats.h"
@@ -46,7 +47,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
       dates_(ProgramDateText()),
       context_{platform, settings_, dates_},
       lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
-               [&platform] { return app::DateText::FromQDate(platform.Today()); }) {
+               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile) {
     setObjectName(QStringLiteral("MasterForm"));
     setWindowTitle(QStringLiteral("Tallimo"));
     setFixedSize(583, 441);
@@ -57,8 +58,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     BuildPages();
     ConnectMainPage();
     ShowPage(MainPageIndex);
-    lottery_.LoadTicketsOnFirstUse();
-    lottery_.LoadHistoryOnFirstUse();
+    lottery_.LoadTickets();
+    lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here
     // would cost start-up a row for every board and draw for nothing.
     UpdateMainCounters();
@@ -69,8 +70,8 @@ void TMasterForm::PlaceWindow() {
         move(-1000, -1000);
         return;
     }
-    move(settings_.ReadInteger(kMainWindowSection, QStringLiteral("Left"), 20),
-         settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20));
+    app::MoveToStoredPosition(*this, {settings_.ReadInteger(kMainWindowSection, QStringLiteral("Left"), 20),
+                                      settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20)});
 }
 
 // Only the main page is built here: the others wait in the notebook as empty

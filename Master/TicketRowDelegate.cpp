@@ -11,10 +11,10 @@ TicketRowDelegate::TicketRowDelegate(HeaderedList& list, const RowsModel<lottery
                                      const lottery::LotteryState& lottery, const app::DateText& dates)
     : RowDelegate(list, 20, 2), rows_(rows), lottery_(lottery), dates_(dates) {}
 
-void TicketRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const QColor&) const {
+void TicketRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const {
     const lottery::TicketRow& ticketRow = rows_.At(row);
     const lottery::TLine& ticket = lottery_.TicketList().TicketOf(ticketRow);
-    if (lottery_.TicketExpired(ticket)) painter.setPen(Qt::red);
+    if (lottery_.TicketExpired(ticket)) painter.setPen(colours.Shown(Qt::red));
 
     DrawText(painter, rect, Width(0) - TextWidth(painter, QStringLiteral("WW-W")),
              QString::fromStdString(ticketRow.Key()));

@@ -21,7 +21,7 @@ public:
                       const lottery::LotteryState& lottery, const app::DateText& dates);
 
 protected:
-    void PaintRow(QPainter& painter, const QRect& rect, int row, const QColor& textColour) const override;
+    void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;
 
 private:
     const RowsModel<lottery::TicketRow>& rows_;

@@ -50,6 +50,7 @@ TicketsPage::TicketsPage(const app::AppContext& context, lottery::LotteryState& 
     connect(linesList_->List(), &RowListView::RowDoubleClicked, this, &TicketsPage::Button7Click);
     connect(button9_, &QPushButton::clicked, this, [this] { Button9Click(button9_); });
     connect(button21_, &QPushButton::clicked, this, [this] { Button9Click(button21_); });
+    connect(linesList_->List(), &RowListView::DeletePressed, button21_, &QPushButton::click);
 }
 
 void TicketsPage::Button6Click() {

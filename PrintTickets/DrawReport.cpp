@@ -6,6 +6,8 @@
 #include "lottery/DrawCalendar.h"
 #include "lottery/PrizeTier.h"
 
+#include <algorithm>
+
 namespace printtickets {
 namespace {
 
@@ -118,16 +120,22 @@ void DrawReport::PrintDrawnAndHeadings(TReportEngine& report) {
 }
 
 // Rows are printed while three lines remain; RowIndex carries the place in
-// the list over to the next page.
+// the list over to the next page. Another page follows only for a row that
+// prints: rows left out of the draw would give it nothing but the header.
 bool DrawReport::ReportEngine1PrintPage(TReportEngine& report) {
     int previousTicket = -1;
     while (report.LinesRemaining() > 2 && rowIndex_ < LastRow()) {
         const lottery::CheckRow& row = sourceList_[static_cast<std::size_t>(++rowIndex_)];
-        if (!lottery::TicketValidForDraw(TicketOf(row), drawNumber_)) continue;
+        if (!EnteredForTheDraw(row)) continue;
         PrintRow(report, row, previousTicket);
         previousTicket = row.TicketIndex();
     }
-    return rowIndex_ < LastRow();
+    return std::any_of(sourceList_.begin() + rowIndex_ + 1, sourceList_.end(),
+                       [this](const lottery::CheckRow& row) { return EnteredForTheDraw(row); });
+}
+
+bool DrawReport::EnteredForTheDraw(const lottery::CheckRow& row) const {
+    return lottery::TicketValidForDraw(TicketOf(row), drawNumber_);
 }
 
 void DrawReport::PrintRow(TReportEngine& report, const lottery::CheckRow& row, int previousTicket) {

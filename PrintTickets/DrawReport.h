@@ -38,6 +38,7 @@ public:
 
 private:
     int LastRow() const { return static_cast<int>(sourceList_.size()) - 1; }
+    bool EnteredForTheDraw(const lottery::CheckRow& row) const;
     void PrintTitleAndBalls(report::TReportEngine& report);
     void PrintDrawnAndHeadings(report::TReportEngine& report);
     void PrintRow(report::TReportEngine& report, const lottery::CheckRow& row, int previousTicket);

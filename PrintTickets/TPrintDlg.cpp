@@ -12,15 +12,25 @@
 #include "report/PdfSurface.h"
 #include "report/PrinterSurface.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace printtickets {
 namespace {
 
 constexpr quint16 kFirstYear = 1994;
+
+constexpr QSize kDesignSize(303, 204);
+constexpr QRect kSaveAsPdfPlace(8, 168, 77, 30);
+// What the window frame takes from the title bar besides the title: the
+// icon, the buttons and their spacing.
+constexpr int kTitleBarRoom = 100;
 
 const QString kFirstNotADate =
     QStringLiteral("The First Draw Date is not a valid date. Please re-specify before continuing");
@@ -53,7 +63,7 @@ TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState
       report_(context, lottery),
       reportEngine1_(printer ? std::move(printer) : SystemPrinter(context.platform)) {
     setObjectName(QStringLiteral("PrintDlg"));
-    setFixedSize(303, 204);
+    setFixedSize(kDesignSize);
     BuildDateBoxes();
     BuildButtons();
     setTabOrder(sDateBox_, eDateBox_);
@@ -80,13 +90,13 @@ void TPrintDlg::BuildDateBoxes() {
     eDateBox_ = CreateDateBox(QStringLiteral("&Last Draw:"), 55);
     eDateBox_->setObjectName(QStringLiteral("EDateBox"));
 
-    auto* groupBox2 = new QGroupBox(QStringLiteral("Options"), this);
-    groupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    groupBox2->setGeometry(8, 104, 289, 57);
-    spinEdit1_ = new CopiesSpinEdit([this] { context_.platform.Beep(); }, groupBox2);
+    groupBox2_ = new QGroupBox(QStringLiteral("Options"), this);
+    groupBox2_->setObjectName(QStringLiteral("GroupBox2"));
+    groupBox2_->setGeometry(8, 104, 289, 57);
+    spinEdit1_ = new CopiesSpinEdit([this] { context_.platform.Beep(); }, groupBox2_);
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
     spinEdit1_->setGeometry(131, 17, 73, 24);
-    auto* label3 = new QLabel(QStringLiteral("&Copies:"), groupBox2);
+    auto* label3 = new QLabel(QStringLiteral("&Copies:"), groupBox2_);
     label3->setGeometry(24, 21, 105, 16);
     label3->setBuddy(spinEdit1_);
 }
@@ -105,7 +115,7 @@ datepicker::DateField* TPrintDlg::CreateDateBox(const QString& labelText, int to
 
 // "Save as PDF..." stands beside "Print", where the design left room.
 void TPrintDlg::BuildButtons() {
-    saveAsPdf_ = MakeButton(this, QStringLiteral("SaveAsPdf"), QStringLiteral("Save as PDF..."), QRect(8, 168, 77, 30));
+    saveAsPdf_ = MakeButton(this, QStringLiteral("SaveAsPdf"), QStringLiteral("Save as PDF..."), kSaveAsPdfPlace);
     button1_ = MakeButton(this, QStringLiteral("Button1"), QStringLiteral("Print"), QRect(89, 168, 100, 30));
     button1_->setDefault(true);
     button2_ = MakeButton(this, QStringLiteral("Button2"), QStringLiteral("Cancel"), QRect(197, 168, 100, 30));
@@ -144,7 +154,23 @@ void TPrintDlg::showEvent(QShowEvent* event) {
         setWindowTitle(QStringLiteral("Print Draw Result Sheet"));
         groupBox1_->setTitle(QStringLiteral("Result Sheets to be Printed"));
     }
+    FitWidth();
     QDialog::showEvent(event);
+}
+
+// The design's width, or wider where the title or the "Save as PDF..."
+// caption would be cut short in it: the group boxes and "Save as PDF..."
+// then grow, and "Print" and "Cancel" keep to the right edge.
+void TPrintDlg::FitWidth() {
+    const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
+    const int titleWidth = titleFont.horizontalAdvance(windowTitle()) + kTitleBarRoom;
+    const int buttonsWidth = saveAsPdf_->sizeHint().width() + kDesignSize.width() - kSaveAsPdfPlace.width();
+    const int grow = std::max({kDesignSize.width(), titleWidth, buttonsWidth}) - kDesignSize.width();
+    setFixedSize(kDesignSize.width() + grow, kDesignSize.height());
+    for (QGroupBox* box : {groupBox1_, groupBox2_}) box->resize(289 + grow, box->height());
+    saveAsPdf_->resize(kSaveAsPdfPlace.width() + grow, kSaveAsPdfPlace.height());
+    button1_->move(89 + grow, button1_->y());
+    button2_->move(197 + grow, button2_->y());
 }
 
 void TPrintDlg::Button1Click() {
@@ -156,33 +182,38 @@ void TPrintDlg::Button1Click() {
 }
 
 // After the same checks as "Print", every draw of the range goes into the
-// one file, each draw's pages numbered from 1 as in its own job.
+// one file, each draw's pages numbered from 1 as in its own job. A file
+// that could not be written whole is reported, and the dialog stays open
+// as the user left it, to try another place.
 void TPrintDlg::SaveAsPdfClick() {
     const std::optional<DrawRange> range = CheckedRange();
     if (!range) return;
     const QString fileName = context_.platform.SaveFileName(this, QStringLiteral("Save as PDF"),
-                                                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+                                                            QStringLiteral("PDF files (*.pdf)|*.pdf"), QStringLiteral("pdf"));
     if (fileName.isEmpty()) return;
-    SaveRangeAsPdf(fileName, *range);
-    accept();
+    if (SaveRangeAsPdf(fileName, *range)) accept();
 }
 
-void TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
+// A file cannot ask a printer for copies, so each draw's pages are there
+// as often as the copies wanted, one whole copy after another.
+bool TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
     auto surface = std::make_unique<report::PdfSurface>(fileName);
     report::PdfSurface& pdf = *surface;
     report::TReportEngine engine(std::move(surface));
     ConfigureEngine(engine);
     report_.Attach(engine);
-    pdf.KeepDocumentOpen(true);
-    PrintRange(engine, range);
-    pdf.KeepDocumentOpen(false);
+    pdf.KeepDocumentOpen();
+    if (!PrintRange(engine, range, std::max(1, CopiesWanted()))) return false;
+    if (pdf.EndKeptDocument()) return true;
+    context_.platform.ShowError(this, pdf.DocumentFailure());
+    return false;
 }
 
 // A failure ends the range there; the user sees it in an error message.
-void TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range) {
-    app::RunReportingFailure(context_.platform, this, [&] {
+bool TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw) {
+    return app::RunReportingFailure(context_.platform, this, [&] {
         for (int drawNumber = range.first; drawNumber <= range.second; ++drawNumber)
-            report_.PrintDraw(engine, drawNumber);
+            for (int job = 0; job < jobsPerDraw; ++job) report_.PrintDraw(engine, drawNumber);
     });
 }
 

@@ -62,6 +62,7 @@ private:
 
     void BuildDateBoxes();
     void BuildButtons();
+    void FitWidth();
     datepicker::DateField* CreateDateBox(const QString& labelText, int top);
     void ConfigureEngine(report::TReportEngine& engine);
     // The first and last draw numbers, or nothing after telling the user
@@ -69,13 +70,15 @@ private:
     std::optional<DrawRange> CheckedRange();
     std::nullopt_t Complain(const QString& message);
     int CopiesWanted() const;
-    void PrintRange(report::TReportEngine& engine, const DrawRange& range);
-    void SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
+    // False when a job failed; the user has been told.
+    bool PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw = 1);
+    bool SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
 
     const app::AppContext& context_;
     DrawReport report_;
     report::TReportEngine reportEngine1_;
     QGroupBox* groupBox1_ = nullptr;
+    QGroupBox* groupBox2_ = nullptr;
     datepicker::DateField* sDateBox_ = nullptr;
     datepicker::DateField* eDateBox_ = nullptr;
     QSpinBox* spinEdit1_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/AnsiText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace app {
@@ -34,6 +35,11 @@ std::string ToAnsi(const QString& text) {
     bytes.reserve(text.size());
     for (const QChar c : text) bytes.push_back(ByteOfChar(c.unicode()));
     return bytes;
+}
+
+bool FitsAnsi(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == QLatin1Char('?') || ByteOfChar(c.unicode()) != '?'; });
 }
 
 QString FromAnsi(std::string_view bytes) {

@@ -40,6 +40,13 @@ int FullYear(const QString& digits, int currentYear) {
     return year;
 }
 
+// A date the program can take: years 1 to 9999, which the calendar can
+// show. A locale's own parser also reads a year with a minus sign.
+std::optional<lottery::DayNumber> ProgramDate(const QDate& date) {
+    const bool inRange = date.isValid() && date.year() >= 1 && date.year() <= 9999;
+    return inRange ? std::optional(DateText::FromQDate(date)) : std::nullopt;
+}
+
 }  // namespace
 
 DateText::DateText(const QLocale& locale, const QString& shortDateFormat)
@@ -56,10 +63,7 @@ QString DateText::ShortDateText(lottery::DayNumber day) const {
 // year placed in the right century (Qt alone would read 29/02/00 as 1900).
 std::optional<lottery::DayNumber> DateText::ParseShortDate(const QString& text) const {
     const QString trimmed = text.trimmed();
-    if (!fieldOrder_) {
-        const QDate date = locale_.toDate(trimmed, shortDateFormat_);
-        return date.isValid() ? std::optional(FromQDate(date)) : std::nullopt;
-    }
+    if (!fieldOrder_) return ProgramDate(locale_.toDate(trimmed, shortDateFormat_));
     static const QRegularExpression shape(QStringLiteral("^(\\d+)[^\\d\\p{L}]+(\\d+)[^\\d\\p{L}]+(\\d+)$"));
     const QRegularExpressionMatch match = shape.match(trimmed);
     if (!match.hasMatch()) return std::nullopt;
@@ -73,8 +77,7 @@ std::optional<lottery::DayNumber> DateText::ParseShortDate(const QString& text) 
         default: year = FullYear(digits, QDate::currentDate().year()); break;
         }
     }
-    const QDate date(year, month, day);
-    return date.isValid() ? std::optional(FromQDate(date)) : std::nullopt;
+    return ProgramDate(QDate(year, month, day));
 }
 
 lottery::DayNumber DateText::ShortDateOrThrow(const QString& text) const {

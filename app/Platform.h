@@ -22,7 +22,8 @@ public:
     virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
     // A modal question with "Yes" and "No"; true for "Yes".
     virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
-    // The chosen path, or empty when the user cancels.
+    // The chosen path, or empty when the user cancels. The filter pairs a
+    // label with its patterns: "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*".
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& defaultSuffix) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,

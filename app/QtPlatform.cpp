@@ -22,8 +22,22 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, 
     box.exec();
 }
 
-// "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*" becomes Qt's ";;" form.
-QString QtFilter(const QString& filter) {
+QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
+                      const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title, QString(), QtPlatform::FileDialogFilter(filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QString suffix = defaultSuffix;
+    dialog.setDefaultSuffix(suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.')));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+// "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*" becomes
+// "Text Files (*.TXT);;All Files (*.*)".
+QString QtPlatform::FileDialogFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -34,19 +48,6 @@ QString QtFilter(const QString& filter) {
     }
     return entries.join(QLatin1String(";;"));
 }
-
-QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title,
-                      const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(parent, title, QString(), QtFilter(filter));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    QString suffix = defaultSuffix;
-    dialog.setDefaultSuffix(suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.')));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-}  // namespace
 
 QDate QtPlatform::Today() const {
     return QDate::currentDate();

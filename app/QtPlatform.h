@@ -18,6 +18,10 @@ public:
     bool OpenWebAddress(const QString& address) override;
     bool ShowHelp(const QString& helpFilePath) override;
     QStringList PrinterNames() const override;
+
+    // The file dialogs' filter in Qt's form: "Label (*.ext)" entries
+    // separated by ";;".
+    static QString FileDialogFilter(const QString& filter);
 };
 
 }  // namespace app

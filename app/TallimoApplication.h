@@ -6,9 +6,9 @@ namespace app {
 
 class Platform;
 
-// The application object. Failures raised while handling an event reach the
-// user as an "Error" dialog with their own text, the program's one default
-// error report.
+// The application object. A failure that escaped its handler is still
+// shown in an "Error" dialog with its own text, as a last resort: handlers
+// report their own failures (app::RunReportingFailure).
 class TallimoApplication : public QApplication {
 public:
     TallimoApplication(int& argc, char** argv);
@@ -18,10 +18,6 @@ public:
 
     // The first command-line parameter, in any letter case, is "/WARN".
     static bool IsWarnMode(const QStringList& arguments);
-
-    // The given font as the program shows its text: the face it resolves to,
-    // named as such, drawn without hinting.
-    static QFont ProgramFont(const QFont& base);
 
 private:
     Platform* platform_ = nullptr;

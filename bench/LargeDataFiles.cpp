@@ -1,5 +1,6 @@
 #include "bench/LargeDataFiles.h"
 
+#include "app/DataFileWriter.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/LotteryState.h"
 
@@ -57,7 +58,7 @@ void LargeDataFiles::Generate() const {
 
 void LargeDataFiles::GenerateTickets() const {
     std::mt19937 random(kSeed);
-    LotteryState state(TicketFile().string(), {}, Today);
+    LotteryState state(TicketFile().string(), {}, Today, app::WriteDataFile);
     std::uniform_int_distribution<int> startDraw(117, kLatestDraw);
     std::uniform_int_distribution<int> weeks(1, 9);
     std::uniform_int_distribution<int> drawDays(0, 2);
@@ -75,7 +76,7 @@ void LargeDataFiles::GenerateTickets() const {
 // early draws by a walk from the front has to pass nearly all of them.
 void LargeDataFiles::GenerateHistory(const std::filesystem::path& file, int firstDraw, int lastDraw) const {
     std::mt19937 random(kSeed + firstDraw);
-    LotteryState state({}, file.string(), Today);
+    LotteryState state({}, file.string(), Today, app::WriteDataFile);
     for (int draw = lastDraw; draw >= firstDraw; --draw)
         state.AddDrawResult(DrawResult(random), lottery::DrawDateOf(draw));
     state.SaveHistory();

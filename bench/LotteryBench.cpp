@@ -1,6 +1,7 @@
 #include "bench/LargeDataFiles.h"
 #include "bench/RatioReporter.h"
 
+#include "app/DataFileWriter.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/HistoryImport.h"
 #include "lottery/WholeFile.h"
@@ -64,7 +65,7 @@ private:
 };
 
 LotteryState StateOver(const fs::path& ticketFile, const fs::path& historyFile) {
-    return LotteryState(ticketFile.string(), historyFile.string(), LargeDataFiles::Today);
+    return LotteryState(ticketFile.string(), historyFile.string(), LargeDataFiles::Today, app::WriteDataFile);
 }
 
 // The baselines: the same bytes in and out with nothing done to them.
@@ -125,8 +126,7 @@ void LoadTickets(benchmark::State& state) {
 }
 
 // Loading into a state that holds nothing yet: every ticket or entry is made
-// anew, as when the tickets and the history, which start-up leaves unread,
-// are first used. The state is made and dropped outside the timing.
+// anew, as at start-up. The state is made and dropped outside the timing.
 template <void (LotteryState::*Load)()>
 void LoadIntoNewState(benchmark::State& state, const fs::path& ticketFile, const fs::path& historyFile) {
     for (auto _ : state) {
@@ -245,9 +245,8 @@ void ReadImportFile(benchmark::State& state) {
     const fs::path file = BenchData::Instance().Files().ImportFile();
     int entries = 0;
     for (auto _ : state) {
-        bool opened = false;
         const lottery::ImportResult result =
-            lottery::ReadImportFile(lottery::ReadWholeFile(file.string(), opened), LargeDataFiles::kLatestDraw);
+            lottery::ReadImportFile(lottery::ReadWholeFile(file.string()).bytes, LargeDataFiles::kLatestDraw);
         entries = result.history.Count();
         benchmark::DoNotOptimize(entries);
     }

@@ -21,20 +21,16 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-template <typename List>
-std::string FileBytes(const List& list) {
-    lottery::ByteWriter writer;
-    writer.WriteUInt16(1);
-    list.WriteTo(writer);
-    return writer.Bytes();
-}
-
 }  // namespace
 
 ProgramFiles::ProgramFiles(int latestDrawNumber)
     : directory_(ProcessDirectory()),
       state_((directory_ / "Tallimo.TKT").string(), (directory_ / "Tallimo.HST").string(),
-             [day = lottery::DrawDateOf(latestDrawNumber)] { return day; }) {}
+             [day = lottery::DrawDateOf(latestDrawNumber)] { return day; },
+             [this](const std::string& path, std::string_view bytes) {
+                 lastSaved_ = bytes;
+                 WriteFile(path, bytes);
+             }) {}
 
 ProgramFiles::~ProgramFiles() {
     std::error_code ignored;
@@ -53,12 +49,19 @@ const lottery::THistoryList& ProgramFiles::LoadHistory(std::string_view fileByte
     return state_.DrawHistory();
 }
 
-std::string ProgramFiles::TicketFileBytes(const lottery::TLineList& tickets) {
-    return FileBytes(tickets);
+std::string ProgramFiles::SaveTickets() {
+    state_.SaveTickets();
+    return lastSaved_;
 }
 
-std::string ProgramFiles::HistoryFileBytes(const lottery::THistoryList& history) {
-    return FileBytes(history);
+std::string ProgramFiles::SaveHistory() {
+    state_.SaveHistory();
+    return lastSaved_;
+}
+
+const lottery::THistoryList& ProgramFiles::ImportHistory(const lottery::THistoryList& imported) {
+    state_.ImportHistory(imported);
+    return state_.DrawHistory();
 }
 
 }  // namespace fuzz

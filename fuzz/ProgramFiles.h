@@ -2,9 +2,9 @@
 
 // The fuzzers' one way into the program's data files: bytes are written to
 // files of their own and loaded by the program's own state, the way start-up
-// and the "/WARN" mode load them, and a list's file bytes are what a save
-// writes. Kept in one place so that the loads and saves can follow the
-// program's when they change.
+// and the "/WARN" mode load them, and saves go through the program's own
+// save, whose bytes are kept. Kept in one place so that the loads and saves
+// can follow the program's when they change.
 #include "lottery/LotteryState.h"
 
 #include <filesystem>
@@ -26,12 +26,18 @@ public:
     const lottery::TLineList& LoadTickets(std::string_view fileBytes);
     const lottery::THistoryList& LoadHistory(std::string_view fileBytes);
 
-    // The bytes a save writes for the list.
-    static std::string TicketFileBytes(const lottery::TLineList& tickets);
-    static std::string HistoryFileBytes(const lottery::THistoryList& history);
+    // The bytes the program's save writes of the list it holds.
+    std::string SaveTickets();
+    std::string SaveHistory();
+    // The import's end: the imported history saved over the history file and
+    // read back; the history the program then holds.
+    const lottery::THistoryList& ImportHistory(const lottery::THistoryList& imported);
+    // The bytes of the last save.
+    const std::string& LastSaved() const { return lastSaved_; }
 
 private:
     std::filesystem::path directory_;
+    std::string lastSaved_;
     lottery::LotteryState state_;
 };
 

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                          loadedDraws, fileDraws.size(), true, "the load adds an empty entry for each missing draw");
     ReadLikeTheScreens(loaded);
 
-    const std::string saved = fuzz::ProgramFiles::HistoryFileBytes(loaded);
+    const std::string saved = files.SaveHistory();
     fuzz::Require(saved == plain::WriteHistoryFile(expected), "a save writes the loaded entries in their layout");
     fuzz::RequireRecords(expected, fuzz::PlainDraws(files.LoadHistory(saved)), 0, true,
                          "a saved history loads back as it was");

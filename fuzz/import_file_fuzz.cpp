@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<plain::Draw> expected = plain::WithMissingDraws(plainImport.draws, kLatestDraw);
     fuzz::RequireRecords(expected, fuzz::PlainDraws(result.history), 0, true,
                          "the import holds the file's draws, then an empty entry for each missing draw");
-    const std::string saved = fuzz::ProgramFiles::HistoryFileBytes(result.history);
-    fuzz::RequireRecords(expected, fuzz::PlainDraws(files.LoadHistory(saved)), 0, true,
-                         "an imported history loads back as it was saved");
+    const std::vector<plain::Draw> reloaded = fuzz::PlainDraws(files.ImportHistory(result.history));
+    fuzz::Require(files.LastSaved() == plain::WriteHistoryFile(expected), "the import saves its draws in their layout");
+    fuzz::RequireRecords(expected, reloaded, 0, true, "an imported history loads back as it was saved");
     return 0;
 }

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                          "the load keeps exactly the file's whole records");
     ReadLikeTheScreens(loaded);
 
-    const std::string saved = fuzz::ProgramFiles::TicketFileBytes(loaded);
+    const std::string saved = files.SaveTickets();
     fuzz::Require(saved == plain::WriteTicketFile(expected), "a save writes the loaded tickets in their layout");
     fuzz::RequireRecords(expected, fuzz::PlainTickets(files.LoadTickets(saved)), 0, true,
                          "a saved ticket list loads back as it was");

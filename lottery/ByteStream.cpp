@@ -9,10 +9,6 @@ static_assert(std::endian::native == std::endian::little,
 
 ByteReader::ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-bool ByteReader::BringIntoView(std::size_t) {
-    return false;
-}
-
 bool ByteReader::GiveUp() {
     exhausted_ = true;
     position_ = bytes_.size();

@@ -8,14 +8,12 @@
 
 namespace lottery {
 
-// Reads little-endian values from bytes in memory, all at once or, through a
-// subclass, a window at a time. Reading past the end never fails loudly: it
-// yields zeros and marks the reader as exhausted, so loaders can drop an
-// incomplete record instead of trusting the file.
+// Reads little-endian values from bytes in memory. Reading past the end never
+// fails loudly: it yields zeros and marks the reader as exhausted, so loaders
+// can drop an incomplete record instead of trusting the file.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes);
-    virtual ~ByteReader() = default;
     ByteReader(const ByteReader&) = delete;
     ByteReader& operator=(const ByteReader&) = delete;
 
@@ -28,30 +26,20 @@ public:
         if (Take(count * sizeof *values, where)) std::memcpy(values, where, count * sizeof *values);
         else std::memset(values, 0, count * sizeof *values);
     }
-    // The text of a counted-text block: its bytes before the first NUL. It
-    // stays readable until the next read.
+    // The next count bytes as they are, or none when fewer are left.
+    std::string_view ReadBytes(std::size_t count) {
+        const char* where = nullptr;
+        return Take(count, where) ? std::string_view(where, count) : std::string_view();
+    }
+    // The text of a counted-text block: its bytes before the first NUL.
     std::string_view ReadCountedText();
 
     bool Exhausted() const { return exhausted_; }
-    // The bytes left, in view or still to come.
-    std::size_t Remaining() const { return InView() + stillToCome_; }
-
-protected:
-    ByteReader() = default;
-    // Asked when fewer than count bytes are in view: a windowed reader brings
-    // at least that many into view if it can, and says whether it could.
-    virtual bool BringIntoView(std::size_t count);
-    std::string_view Unread() const { return bytes_.substr(position_); }
-    void ShowBytes(std::string_view bytes, std::size_t stillToCome) {
-        bytes_ = bytes;
-        position_ = 0;
-        stillToCome_ = stillToCome;
-    }
+    std::size_t Remaining() const { return bytes_.size() - position_; }
 
 private:
-    std::size_t InView() const { return bytes_.size() - position_; }
     bool Take(std::size_t count, const char*& where) {
-        if (exhausted_ || (InView() < count && !BringIntoView(count))) return GiveUp();
+        if (exhausted_ || Remaining() < count) return GiveUp();
         where = bytes_.data() + position_;
         position_ += count;
         return true;
@@ -69,7 +57,6 @@ private:
 
     std::string_view bytes_;
     std::size_t position_ = 0;
-    std::size_t stillToCome_ = 0;
     bool exhausted_ = false;
 };
 

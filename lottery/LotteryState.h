@@ -2,13 +2,12 @@
 
 #include "lottery/CheckRows.h"
 #include "lottery/DrawCalendar.h"
-#include "lottery/FirstUseRead.h"
 #include "lottery/THistoryList.h"
 #include "lottery/TLineList.h"
 
 #include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lottery {
@@ -26,8 +25,11 @@ struct TicketCounts {
 class LotteryState {
 public:
     using Clock = std::function<DayNumber()>;
+    // Puts the bytes in place of the file at the path, whole or not at all;
+    // throws LotteryError "Cannot create file <path>" when it cannot.
+    using FileWriter = std::function<void(const std::string& path, std::string_view bytes)>;
 
-    LotteryState(std::string ticketFilePath, std::string historyFilePath, Clock today);
+    LotteryState(std::string ticketFilePath, std::string historyFilePath, Clock today, FileWriter writeFile);
 
     DayNumber Today() const { return today_(); }
     int LatestDrawNumber() const { return latestDrawNumber_; }
@@ -35,14 +37,12 @@ public:
     const std::string& HistoryFilePath() const { return historyFilePath_; }
 
     // Tickets.
-    const TLineList& TicketList() const { return Tickets(); }
+    const TLineList& TicketList() const { return ticketList_; }
+    // A missing or unreadable file gives an empty list.
     void LoadTickets();
-    // Start-up's load: the file's tickets are counted now and read at their
-    // first use. Reading them all cost start-up more than anything else it
-    // does with them, and the main page needs only their counts. A file that
-    // was there to count and cannot be opened at the first use throws
-    // LotteryError then.
-    void LoadTicketsOnFirstUse();
+    // Throws LotteryError when the file cannot be written, or when it was
+    // there but could not be read at the last load: its tickets are unknown,
+    // and an empty list written in their place would lose them.
     void SaveTickets() const;
     void FreeTickets();
     const TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
@@ -51,26 +51,23 @@ public:
                        const std::string& description, DayNumber startDate, int16_t weeks,
                        int16_t drawDays);
     void DeleteTicket(const TLine& ticket);
-    int TicketCount() const { return Tickets().Count(); }
-    std::vector<TicketRow> FillTicketRows() const { return Tickets().TicketRows(); }
-    void FillTicketRows(std::vector<TicketRow>& rows) const { Tickets().FillTicketRows(rows); }
+    int TicketCount() const { return ticketList_.Count(); }
+    std::vector<TicketRow> FillTicketRows() const { return ticketList_.TicketRows(); }
+    void FillTicketRows(std::vector<TicketRow>& rows) const { ticketList_.FillTicketRows(rows); }
     TicketCounts CountTickets() const;
     bool TicketExpired(const TLine& ticket) const;
 
     // Results history. Entry references held elsewhere are invalid after
     // LoadHistory and ClearHistory.
-    const THistoryList& DrawHistory() const { return History(); }
+    const THistoryList& DrawHistory() const { return drawHistory_; }
     // A missing or unreadable file gives an empty history; either way every
     // draw up to LatestDrawNumber then has an entry.
     void LoadHistory();
-    // Start-up's load: the main page shows nothing of the history, so it is
-    // read at its first use. A file that was there at start-up and cannot be
-    // opened by then throws LotteryError, as for the tickets.
-    void LoadHistoryOnFirstUse();
+    // Refused as SaveTickets is.
     void SaveHistory() const;
     // Writes an imported history over the history file, then reads it back,
     // so that the history in memory is what the file now holds. A failed
-    // write leaves both as they were.
+    // or refused write leaves both as they were.
     void ImportHistory(const THistoryList& imported);
     void ClearHistory();
     // At close, after the last save: gives back the history's memory too.
@@ -80,46 +77,32 @@ public:
     THistoryLine& AddDrawResult(const THistoryLine::Numbers& numbers, DayNumber drawDate);
     void SetDrawResult(const THistoryLine& entry, const THistoryLine::Numbers& numbers,
                        DayNumber drawDate);
-    int CountUnrecordedDraws() const { return History().CountUnrecordedDraws(); }
+    int CountUnrecordedDraws() const { return drawHistory_.CountUnrecordedDraws(); }
     // A tab and the number as "%.2d" for each of the seven numbers of the
     // draw's first entry, or empty text when the history has no such entry.
     std::string DrawNumbersText(int drawNumber) const;
-    std::vector<HistoryRow> FillHistoryRows() const { return History().HistoryRows(); }
+    std::vector<HistoryRow> FillHistoryRows() const { return drawHistory_.HistoryRows(); }
 
     // Checking.
     std::vector<CheckRow> FillCheckRows(const THistoryLine& draw, bool validOnly) const {
-        return lottery::FillCheckRows(Tickets(), draw, validOnly);
+        return lottery::FillCheckRows(ticketList_, draw, validOnly);
     }
 
 private:
-    const TLineList& Tickets() const;
-    TLineList& EditableTickets();
-    void ReadTicketFile() const;
-    const THistoryList& History() const;
-    THistoryList& EditableHistory();
-    void ReadHistoryFile() const;
+    void WriteDataFile(const std::string& path, bool unreadableAtLoad, const std::string& bytes) const;
     void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
-    TicketCounts CountTicketsOn(DayNumber today) const;
     THistoryLine& Editable(const THistoryLine& entry);
 
     std::string ticketFilePath_;
     std::string historyFilePath_;
     Clock today_;
+    FileWriter writeFile_;
     int latestDrawNumber_;
-    // Read on first use after LoadTicketsOnFirstUse.
-    mutable TLineList ticketList_;
-    mutable FirstUseRead ticketRead_;
-    // Every change of page shows the counts again; with tens of thousands of
-    // tickets they are counted anew only once the tickets or the day change.
-    struct CountsOfDay {
-        DayNumber today;
-        TicketCounts counts;
-    };
-    mutable std::optional<CountsOfDay> ticketCounts_;
-    // Read on first use after LoadHistoryOnFirstUse.
-    mutable THistoryList drawHistory_;
-    mutable FirstUseRead historyRead_;
+    TLineList ticketList_;
+    bool ticketFileUnreadable_ = false;
+    THistoryList drawHistory_;
+    bool historyFileUnreadable_ = false;
 };
 
 }  // namespace lottery

@@ -4,6 +4,7 @@
 #include "lottery/LotteryError.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace lottery {
@@ -17,19 +18,17 @@ DayNumber SortDayOf(const THistoryLine& line) {
 
 }  // namespace
 
-void THistoryList::ReadFrom(std::istream& in) {
+void THistoryList::ReadFrom(ByteReader& reader) {
     lines_.clear();
-    char countBytes[sizeof(int16_t)];
-    if (!in.read(countBytes, sizeof countBytes)) return;
-    const int count = ByteReader({countBytes, sizeof countBytes}).ReadInt16();
+    const int count = reader.ReadInt16();
     if (count <= 0) return;
-    // The count is at most the list's limit, so this stays within the room
-    // set aside whatever the file holds; what the file lacks is dropped after.
+    // No more entries than the file holds whole records for, and the count
+    // is at most the list's limit, so this stays within the room set aside.
+    const std::size_t whole = std::min<std::size_t>(count, reader.Remaining() / sizeof(THistoryLine));
     SetAsideRoom();
-    lines_.resize(count);
-    in.read(reinterpret_cast<char*>(lines_.data()),
-            static_cast<std::streamsize>(count * sizeof(THistoryLine)));
-    lines_.resize(static_cast<std::size_t>(in.gcount()) / sizeof(THistoryLine));
+    lines_.resize(whole);
+    const std::string_view records = reader.ReadBytes(whole * sizeof(THistoryLine));
+    if (!records.empty()) std::memcpy(lines_.data(), records.data(), records.size());
 }
 
 void THistoryList::WriteTo(ByteWriter& writer) const {

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "lottery/ByteStream.h"
-#include "lottery/LargeBlockAllocator.h"
 #include "lottery/THistoryLine.h"
 
-#include <istream>
 #include <string>
 #include <vector>
 
@@ -31,11 +29,11 @@ public:
     // The file's entry count is a signed 16-bit number.
     static constexpr int kMaxEntries = 32767;
 
-    // Replaces the entries by those at the stream's position: the count,
-    // then the records, read straight into the entries. An incomplete last
-    // record is dropped; a stream that fails gives no entries. The room set
-    // aside is kept, so a reload writes over memory already in use.
-    void ReadFrom(std::istream& in);
+    // Replaces the entries by the file's: the count, then the records,
+    // copied straight into the entries. An incomplete last record is
+    // dropped. The room set aside is kept, so a reload writes over memory
+    // already in use.
+    void ReadFrom(ByteReader& reader);
     void Clear() { lines_.clear(); }
     void WriteTo(ByteWriter& writer) const;
 
@@ -88,7 +86,7 @@ private:
     void SetAsideRoomUnlessFull();
     [[noreturn]] static void ThrowFull();
 
-    std::vector<THistoryLine, LargeBlockAllocator<THistoryLine>> lines_;
+    std::vector<THistoryLine> lines_;
 };
 
 }  // namespace lottery

@@ -15,18 +15,6 @@ TLine::TLine(ByteReader& reader) {
     drawDays_ = reader.ReadInt16();
 }
 
-TLine::Terms TLine::ReadTerms(ByteReader& reader) {
-    BoardArray boards;
-    reader.ReadInt16s(boards.front().data(), kBoardCount * kNumbersPerBoard);
-    reader.ReadCountedText();
-    Terms terms;
-    terms.boardsInUse = CountBoardsIn(boards);
-    terms.startDate = reader.ReadDouble();
-    terms.weeks = reader.ReadInt16();
-    terms.drawDays = reader.ReadInt16();
-    return terms;
-}
-
 void TLine::WriteTo(ByteWriter& writer) const {
     writer.WriteBytes({reinterpret_cast<const char*>(boards_.data()), sizeof boards_});
     writer.WriteCountedText(description_.View());
@@ -51,12 +39,8 @@ std::string TLine::NumberText(int board, int position) const {
 // The same test as the lists' rows, so that a damaged file's negative first
 // number never counts a board that no list shows.
 int TLine::CountBoards() const {
-    return CountBoardsIn(boards_);
-}
-
-int TLine::CountBoardsIn(const BoardArray& boards) {
     int count = 0;
-    for (const Board& board : boards)
+    for (const Board& board : boards_)
         if (InUse(board)) ++count;
     return count;
 }

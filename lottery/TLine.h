@@ -21,24 +21,11 @@ public:
     using Board = std::array<int16_t, kNumbersPerBoard>;
     using BoardArray = std::array<Board, kBoardCount>;
 
-    // What counting a ticket needs of its record. Start-up counts every
-    // ticket of the file and keeps none: making a whole ticket of each, its
-    // text and all, was time spent for nothing.
-    struct Terms {
-        int boardsInUse = 0;
-        double startDate = 0;
-        int16_t weeks = 0;
-        int16_t drawDays = 0;
-    };
-
     TLine() : boards_{} {}
     // One ticket record at the reader's position, fields in file order.
     // Every field is read, so none is cleared first: a large file loads that
     // much quicker.
     explicit TLine(ByteReader& reader);
-    // The same record read for its terms alone, leaving the reader where the
-    // constructor would.
-    static Terms ReadTerms(ByteReader& reader);
     void WriteTo(ByteWriter& writer) const;
 
     void SetTicket(const BoardArray& boards, std::string_view description, DayNumber startDate,
@@ -62,7 +49,6 @@ public:
 
 private:
     static bool InUse(const Board& board) { return board[0] > 0; }
-    static int CountBoardsIn(const BoardArray& boards);
 
     BoardArray boards_;  // always written whole, by the constructors or a read
     TicketText description_;

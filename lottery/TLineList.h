@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lottery/ByteStream.h"
-#include "lottery/LargeBlockAllocator.h"
 #include "lottery/TLine.h"
 #include "lottery/TicketRow.h"
 
@@ -10,8 +9,7 @@
 namespace lottery {
 
 // The ordered list of tickets, kept side by side in one block so that a
-// large file loads without asking the heap for each ticket, and in huge
-// pages when the block is large. Adding or
+// large file loads without asking the heap for each ticket. Adding or
 // deleting a ticket may move the others: references to tickets, and rows,
 // which name tickets by their place, are good until the list next changes.
 class TLineList {
@@ -43,7 +41,7 @@ public:
     bool operator==(const TLineList& other) const;
 
 private:
-    std::vector<TLine, LargeBlockAllocator<TLine>> lines_;
+    std::vector<TLine> lines_;
 };
 
 }  // namespace lottery

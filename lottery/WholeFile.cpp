@@ -1,45 +1,28 @@
 #include "lottery/WholeFile.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace lottery {
 
-// One read of the size the file system gives for a regular file, then
-// whatever a file that grew meanwhile (or had no size to give) still holds.
-std::string ReadWholeFile(const std::string& path, bool& opened) {
+// A file that shrinks between its size and its read gives what it still
+// holds; one that grows gives the size it had.
+WholeFile ReadWholeFile(const std::string& path, std::size_t largest) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return {};
+    if (!std::filesystem::is_regular_file(status)) return {WholeFile::Found::Unreadable, {}};
     std::ifstream in(path, std::ios::binary);
-    opened = in.is_open();
-    if (!opened) return {};
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
-    std::string bytes(error ? 0 : static_cast<std::size_t>(size), '\0');
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!in.is_open() || error) return {WholeFile::Found::Unreadable, {}};
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, largest)), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return {WholeFile::Found::Unreadable, {}};
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return bytes;
-}
-
-void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".saving";
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out.is_open()) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            written = !out.fail();
-        }
-    }
-    std::error_code error;
-    if (written) std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        throw LotteryError("Cannot create file " + path);
-    }
+    return {WholeFile::Found::Contents, std::move(bytes)};
 }
 
 }  // namespace lottery

@@ -16,6 +16,7 @@ inline constexpr char kCannotStartJob[] = "The print job could not be started.";
 class EReportEngine : public std::runtime_error {
 public:
     explicit EReportEngine(const char* message) : std::runtime_error(message) {}
+    explicit EReportEngine(const QString& message) : std::runtime_error(message.toStdString()) {}
 
     QString Message() const { return QString::fromUtf8(what()); }
 };

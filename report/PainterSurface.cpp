@@ -61,21 +61,22 @@ bool PainterSurface::BeginDocument(const QString& title) {
 
 void PainterSurface::NewSheet() { device_->newPage(); }
 
-void PainterSurface::EndDocument() {
+bool PainterSurface::EndDocument() {
     jobOpen_ = false;
-    if (!keepOpen_) CloseDocument();
+    return keepOpen_ || CloseDocument();
 }
 
-void PainterSurface::KeepDocumentOpen(bool keep) {
-    keepOpen_ = keep;
-    if (!keep && !jobOpen_) CloseDocument();
+bool PainterSurface::EndKeptDocument() {
+    keepOpen_ = false;
+    return jobOpen_ || CloseDocument();
 }
 
-void PainterSurface::CloseDocument() {
-    if (painter_.isActive()) painter_.end();
+bool PainterSurface::CloseDocument() {
+    const bool painted = !painter_.isActive() || painter_.end();
     jobOpen_ = false;
     device_ = nullptr;
-    CloseDevice();
+    const bool closed = CloseDevice();
+    return painted && closed;
 }
 
 int PainterSurface::TextWidth(const QString& text, const ReportFont& font) const {

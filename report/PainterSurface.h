@@ -22,7 +22,7 @@ public:
     bool BeginDocument(const QString& title) override;
     bool DocumentOpen() const override { return jobOpen_; }
     void NewSheet() override;
-    void EndDocument() override;
+    bool EndDocument() override;
     void AbortDocument() override { EndDocument(); }
 
     int TextWidth(const QString& text, const ReportFont& font) const override;
@@ -32,10 +32,12 @@ public:
     void FillRect(const QRect& rect, QColor colour) override;
     void DrawLine(QPoint from, QPoint to, int penWidth) override;
 
-    // While kept open, the end of a job leaves the document open and the
-    // next job continues it on a new sheet, so that several jobs make one
-    // document. Turning it off ends a document left open.
-    void KeepDocumentOpen(bool keep);
+    // From now on the end of a job leaves the document open and the next
+    // job continues it on a new sheet, so that several jobs make one
+    // document, until EndKeptDocument ends it: false when the document did
+    // not reach its destination whole.
+    void KeepDocumentOpen() { keepOpen_ = true; }
+    bool EndKeptDocument();
 
 protected:
     virtual QPageLayout Layout() const = 0;
@@ -43,10 +45,12 @@ protected:
     // The device to paint the document on, named after the job; null when
     // it cannot be had.
     virtual QPagedPaintDevice* OpenDevice(const QString& title) = 0;
-    virtual void CloseDevice() {}
+    // False when what was painted did not reach the destination whole.
+    virtual bool CloseDevice() { return true; }
     // Ends the document whether or not it is kept open; a device that is
-    // destroyed with its surface must be closed before it goes.
-    void CloseDocument();
+    // destroyed with its surface must be closed before it goes. False when
+    // the document did not reach its destination whole.
+    bool CloseDocument();
 
 private:
     QPagedPaintDevice* device_ = nullptr;

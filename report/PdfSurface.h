@@ -7,6 +7,7 @@
 #include <memory>
 
 class QPdfWriter;
+class QSaveFile;
 
 namespace report {
 
@@ -14,7 +15,11 @@ namespace report {
 // resolution, a quarter-inch unprintable strip on every side, so a report
 // sits on the PDF page where it sits on the sheet. Every job writes the
 // file anew, unless the document is kept open: then the jobs follow one
-// another in one file until it is no longer kept open.
+// another in one file until the kept document is ended.
+//
+// The file takes the place of the old one only once it is written whole;
+// a document that could not be written, or was never ended, leaves the
+// old file as it was.
 class PdfSurface : public PainterSurface {
 public:
     static constexpr int kResolution = 600;
@@ -31,19 +36,23 @@ public:
 
     bool Available() const override { return true; }
     PrinterNames Names() const override;
-    // A file holds one copy; printing more is left to whoever prints it.
+    // A file has no number of copies: whoever wants several prints the
+    // job as often.
     void SetCopies(int) override {}
     void SetOrientation(TOrientation orientation) override;
+    void AbortDocument() override;
+    QString DocumentFailure() const override;
 
 protected:
     QPageLayout Layout() const override { return layout_; }
     int Resolution() const override { return kResolution; }
     QPagedPaintDevice* OpenDevice(const QString& title) override;
-    void CloseDevice() override;
+    bool CloseDevice() override;
 
 private:
     QString fileName_;
     QPageLayout layout_;
+    std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<QPdfWriter> writer_;
 };
 

@@ -53,9 +53,10 @@ bool RecordingSurface::BeginDocument(const QString& title) {
     return true;
 }
 
-void RecordingSurface::EndDocument() {
+bool RecordingSurface::EndDocument() {
     Log(Call(Kind::End));
     open_ = false;
+    return true;
 }
 
 void RecordingSurface::AbortDocument() {

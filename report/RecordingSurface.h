@@ -55,7 +55,7 @@ public:
     bool BeginDocument(const QString& title) override;
     bool DocumentOpen() const override { return open_; }
     void NewSheet() override { Log(Call(Kind::NewSheet)); }
-    void EndDocument() override;
+    bool EndDocument() override;
     void AbortDocument() override;
 
     int TextWidth(const QString& text, const ReportFont& font) const override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/EReportEngine.h"
 #include "report/ReportTypes.h"
 
 #include <QColor>
@@ -40,8 +41,11 @@ public:
     virtual bool BeginDocument(const QString& title) = 0;
     virtual bool DocumentOpen() const = 0;
     virtual void NewSheet() = 0;
-    virtual void EndDocument() = 0;
+    // False when the document did not reach its destination whole.
+    virtual bool EndDocument() = 0;
     virtual void AbortDocument() = 0;
+    // What the user is told when a document could not be begun or ended.
+    virtual QString DocumentFailure() const { return QString::fromUtf8(kCannotStartJob); }
 
     virtual int TextWidth(const QString& text, const ReportFont& font) const = 0;
     virtual int FontDescent(const ReportFont& font) const = 0;

@@ -55,7 +55,7 @@ void TReportEngine::PrintReport() {
 }
 
 void TReportEngine::PrintDocument() {
-    if (!Surface().BeginDocument(Title)) throw EReportEngine(kCannotStartJob);
+    if (!Surface().BeginDocument(Title)) throw EReportEngine(Surface().DocumentFailure());
     SetPrinting(true);
     try {
         PrintPages();
@@ -63,12 +63,13 @@ void TReportEngine::PrintDocument() {
         EndDocument();
         throw;
     }
-    EndDocument();
+    if (!EndDocument()) throw EReportEngine(Surface().DocumentFailure());
 }
 
-void TReportEngine::EndDocument() {
-    Surface().EndDocument();
+bool TReportEngine::EndDocument() {
+    const bool whole = Surface().EndDocument();
     SetPrinting(false);
+    return whole;
 }
 
 void TReportEngine::PrintPages() {

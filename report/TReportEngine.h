@@ -42,7 +42,8 @@ public:
     void SetOrientation(TOrientation orientation);
 
     // One complete print job. A handler's failure ends the document, raises
-    // OnAfterPrint and then reaches the caller.
+    // OnAfterPrint and then reaches the caller; so does a document that
+    // could not be begun or did not reach its destination whole.
     void PrintReport();
     void StartNewPage() override;
 
@@ -53,7 +54,7 @@ private:
     void RequireIdle() const;
     void Raise(const TNotifyEvent& event);
     void PrintDocument();
-    void EndDocument();
+    bool EndDocument();
     void PrintPages();
 
     int copies_ = 1;

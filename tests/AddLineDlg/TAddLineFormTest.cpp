@@ -512,6 +512,41 @@ private slots:
         QCOMPARE(wizard.form.EnteredDrawDays(), 0);
     }
 
+    // The file keeps descriptions in Windows-1252: a character it cannot
+    // hold is refused as it is typed or pasted, so what is confirmed is kept.
+    void descriptionRefusesCharactersTheFileCannotHold() {
+        Wizard wizard;
+        QLineEdit* comment = wizard.form.Ticket()->Comment();
+        for (const QChar c : QStringLiteral("Łódź € café"))
+            QTest::sendKeyEvent(QTest::Click, comment, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(comment->text(), QStringLiteral("ód € café"));
+        QCOMPARE(wizard.platform.beeps, 2);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("Zürich ☘ £5"));
+        comment->paste();
+        QCOMPARE(comment->text(), QStringLiteral("ód € café"));
+        QCOMPARE(wizard.platform.beeps, 3);
+        QGuiApplication::clipboard()->setText(QStringLiteral(" – Zürich £5?"));
+        comment->paste();
+        QCOMPARE(comment->text(), QStringLiteral("ód € café – Zürich £5?"));
+        QCOMPARE(wizard.platform.beeps, 3);
+    }
+
+    void weeksAndDrawDaysAreChosenByKeyboard() {
+        Wizard wizard;
+        addlinedlg::ChoicePanel* w9 = wizard.Panel(QStringLiteral("W9"));
+        QCOMPARE(w9->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(w9, Qt::Key_Left);
+        QTest::keyClick(wizard.Panel(QStringLiteral("W8")), Qt::Key_Up);
+        QTest::keyClick(wizard.Panel(QStringLiteral("D1")), Qt::Key_Right);
+        QCOMPARE(ChosenPanels(wizard), QStringList({"W7", "D2"}));
+        QTest::keyClick(wizard.Panel(QStringLiteral("D3")), Qt::Key_Space);
+        QTest::keyClick(wizard.Panel(QStringLiteral("D3")), Qt::Key_Right);  // the last stays chosen
+        QCOMPARE(ChosenPanels(wizard), QStringList({"W7", "D3"}));
+        QCOMPARE(wizard.form.EnteredDrawDays(), 2);
+        QCOMPARE(wizard.form.EnteredWeeks(), 7);
+    }
+
     void confirmPageShowsTheDateAndDrawLines_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("weeks");

@@ -1,22 +1,22 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "Master/AboutWindow.h"
+#include "Master/ArtworkIconEngine.h"
 #include "Master/LogoPanel.h"
 #include "Master/MainPage.h"
-#include "Master/PreDrawnArtwork.h"
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
-#include "app/TallimoApplication.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <cstdlib>
 
 using master::TMasterForm;
 using testsupport::FakePlatform;
@@ -34,6 +34,21 @@ QByteArray TicketFile(int expired, int unlimited) {
 
 QLabel* Label(const QWidget& form, const char* name) {
     return form.findChild<QLabel*>(QLatin1String(name));
+}
+
+// The mean difference of the two pictures' channels, 0 to 255.
+double MeanDifference(const QImage& first, const QImage& second) {
+    const QImage a = first.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = second.convertToFormat(QImage::Format_ARGB32);
+    double total = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            total += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) +
+                     std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return total / (4.0 * a.width() * a.height());
 }
 
 void ClearSettings() {
@@ -167,17 +182,27 @@ private slots:
         }
     }
 
-    // The main page's pictures come stored in the program, as its own
-    // drawing gives them in the program's font.
-    void theMainPagePicturesAreStoredAsTheyAreDrawn() {
+    // On a screen scaled to 200 % each picture has twice the device pixels
+    // each way, says so, and is the same picture as at 100 %.
+    void thePicturesAreDrawnForTheScreensPixelRatio() {
         using master::Artwork;
-        const QFont testFont = QApplication::font();
-        QApplication::setFont(app::TallimoApplication::ProgramFont(testFont));
-        const auto restoreFont = qScopeGuard([&testFont] { QApplication::setFont(testFont); });
-        for (const Artwork::Picture picture : Artwork::kPreDrawn) {
-            const QImage stored = master::PreDrawnArtwork::Stored(picture);
-            QVERIFY2(!stored.isNull(), qPrintable(Artwork::Name(picture)));
-            QCOMPARE(stored, Artwork::Draw(picture).toImage().convertToFormat(stored.format()));
+        const QSize logoSize(201, 150);
+        const QPixmap logo = Artwork::Draw(Artwork::Picture::Logo, logoSize, 1.0);
+        const QPixmap sharpLogo = Artwork::Draw(Artwork::Picture::Logo, logoSize, 2.0);
+        QCOMPARE(logo.size(), logoSize);
+        QCOMPARE(sharpLogo.size(), logoSize * 2);
+        QCOMPARE(sharpLogo.devicePixelRatio(), 2.0);
+        const QImage shrunk = sharpLogo.toImage().scaled(logoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference = MeanDifference(shrunk, logo.toImage());
+        QVERIFY2(difference < 4, qPrintable(QString::number(difference)));
+
+        const QIcon icon = master::ArtworkIconEngine::Icon(Artwork::Picture::ArrowUp);
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QPixmap arrow = icon.pixmap(QSize(16, 16), ratio);
+            QCOMPARE(arrow.size(), QSize(16, 16) * ratio);
+            QCOMPARE(arrow.devicePixelRatio(), ratio);
+            // A disabled button's arrow is shaded as the style shades any.
+            QVERIFY(icon.pixmap(QSize(16, 16), ratio, QIcon::Disabled).toImage() != arrow.toImage());
         }
     }
 
@@ -207,14 +232,17 @@ private slots:
 
     void aFailedSaveAtCloseAsksBeforeLosingChanges() {
         FakePlatform platform;
+        platform.today = QDate(1994, 11, 1);  // before the first draw: the history file is its header alone
         TestDataDir data;
         data.WriteTickets(TicketFile(1, 0));
         TMasterForm form(platform, data.Paths(), false);
         form.show();
-        // A folder in the way of the save's temporary file makes it fail.
-        QVERIFY(QDir().mkpath(data.Paths().ticketFilePath + QStringLiteral(".saving")));
         platform.answerYes = false;
-        QVERIFY(!form.close());
+        {
+            // Room for the history's header, not for the ticket.
+            testsupport::FileSizeLimit full(64);
+            QVERIFY(!form.close());
+        }
         QVERIFY(form.isVisible());
         QCOMPARE(platform.messages.size(), 2);
         QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + data.Paths().ticketFilePath);

@@ -3,6 +3,7 @@
 #include "Master/RowListView.h"
 #include "Master/RowsModel.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,7 +30,7 @@ public:
     mutable std::vector<int> painted;
 
 protected:
-    void PaintRow(QPainter&, const QRect&, int row, const QColor&) const override { painted.push_back(row); }
+    void PaintRow(QPainter&, const QRect&, int row, const master::RowColours&) const override { painted.push_back(row); }
 };
 
 // A list whose viewport shows ten whole rows and half of an eleventh.
@@ -59,6 +60,36 @@ struct ListFixture {
 class RowListViewTest : public QObject {
     Q_OBJECT
 private slots:
+    // The selected row's colours are readable on it, in a light and in a
+    // dark palette; plain rows keep the program's own colours.
+    void theSelectedRowsColoursCanBeRead() {
+        QPalette dark;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        for (const QPalette& palette : {QApplication::palette(), dark}) {
+            const master::RowColours selected(palette, true);
+            for (const QColor& colour : {selected.Text(), selected.Shown(Qt::red), selected.Shown(QColor(128, 128, 128))})
+                QVERIFY2(master::RowColours::Contrast(colour, selected.Background()) >= 4.5,
+                         qPrintable(colour.name() + " on " + selected.Background().name()));
+            QVERIFY(selected.Shown(Qt::red) != selected.Shown(QColor(128, 128, 128)));
+        }
+        const master::RowColours plain(QApplication::palette(), false);
+        QCOMPARE(plain.Shown(QColor(128, 128, 128)), QColor(128, 128, 128));
+        QCOMPARE(plain.Text(), QColor(Qt::black));
+    }
+
+    void deleteIsOfferedToTheListsOwner() {
+        ListFixture f(30);
+        QSignalSpy deletes(&f.View(), &RowListView::DeletePressed);
+        f.View().SelectRow(3);
+        QTest::keyClick(&f.View(), Qt::Key_Delete);
+        QCOMPARE(deletes.count(), 1);
+        QTest::keyClick(&f.View(), Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(deletes.count(), 1);
+        QCOMPARE(f.View().SelectedRow(), 3);
+    }
+
     void keysMoveTheSelectionAndKeepItInView() {
         ListFixture f(100);
         QCOMPARE(f.View().SelectedRow(), -1);

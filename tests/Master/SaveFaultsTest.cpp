@@ -1,20 +1,29 @@
-// Saves through the main window that meet a fault: at close and by an
-// import. The user sees "Cannot create file" with the path, the files on
-// disk keep what they held and the lists in memory lose nothing.
+// Saves through the main window that meet a fault: at close, by "Save" and
+// by an import. The user sees "Cannot create file" with the path, the files
+// on disk keep what they held and the lists in memory lose nothing.
+// The tests run under a plain QApplication, without the program's last-resort
+// catch in notify(): a failure that escaped its button's handler would end
+// the run instead of reaching the error dialog.
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
+#include "Master/HistoryPage.h"
 #include "Master/ImportPage.h"
+#include "Master/MainPage.h"
 #include "Master/TMasterForm.h"
+#include "Master/TicketsPage.h"
 #include "TestDataDir.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using master::TMasterForm;
 using testsupport::FakePlatform;
@@ -119,6 +128,57 @@ private slots:
         QVERIFY(QFileInfo(f.data.Paths().ticketFilePath + QStringLiteral("/kept")).isDir());
         QVERIFY(QFileInfo(f.data.Paths().historyFilePath + QStringLiteral("/kept")).isDir());
         QCOMPARE(ReadFile(f.data.Paths().ticketFilePath + QStringLiteral(".old")), f.savedTickets);
+    }
+
+    void savingOverAFolderStaysOnThePageAndSaysWhy_data() {
+        QTest::addColumn<int>("page");
+        QTest::newRow("tickets") << int(TMasterForm::TicketsPageIndex);
+        QTest::newRow("history") << int(TMasterForm::HistoryPageIndex);
+    }
+
+    // "Save" on either page writes the tickets; a folder stands for their file.
+    void savingOverAFolderStaysOnThePageAndSaysWhy() {
+        QFETCH(int, page);
+        UnsavedChanges f;
+        const QString tickets = f.data.Paths().ticketFilePath;
+        QVERIFY(QFile::rename(tickets, tickets + QStringLiteral(".old")));
+        QVERIFY(QDir().mkpath(tickets + QStringLiteral("/kept")));
+        const bool ticketsPage = page == TMasterForm::TicketsPageIndex;
+        QTest::mouseClick(ticketsPage ? f.form->Main()->BitBtn1() : f.form->Main()->BitBtn3(), Qt::LeftButton);
+        QTest::mouseClick(ticketsPage ? f.form->Tickets()->Button5() : f.form->History()->Button13(), Qt::LeftButton);
+        QCOMPARE(f.form->CurrentPage(), page);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].kind, QStringLiteral("Error"));
+        QCOMPARE(f.platform.messages[0].text, f.CannotCreate(tickets));
+        QCOMPARE(ImageOf(f.form->Lottery()), f.memory);
+        QVERIFY(QFileInfo(tickets + QStringLiteral("/kept")).isDir());
+        QCOMPARE(ReadFile(f.data.Paths().historyFilePath), f.savedHistory);
+    }
+
+    // A pipe waits for a writer when opened: start-up must not open it, and
+    // the empty list it shows must not take its place at close.
+    void aFileThatCouldNotBeReadAtStartUpIsNotReplacedAtClose() {
+        FakePlatform platform;
+        TestDataDir data;
+        const QString tickets = data.Paths().ticketFilePath;
+        QCOMPARE(mkfifo(QFile::encodeName(tickets).constData(), 0600), 0);
+        {
+            TMasterForm reminder(platform, data.Paths(), true);
+            QVERIFY(reminder.close());
+        }
+        QVERIFY(platform.messages.isEmpty());
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        QCOMPARE(form.Lottery().TicketCount(), 0);
+        platform.answerYes = true;
+        QVERIFY(form.close());
+        QCOMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + tickets);
+        QCOMPARE(platform.messages[1].kind, QStringLiteral("Question"));
+        struct stat status {};
+        QCOMPARE(stat(QFile::encodeName(tickets).constData(), &status), 0);
+        QVERIFY(S_ISFIFO(status.st_mode));
+        QVERIFY(QFileInfo(data.Paths().historyFilePath).isFile());
     }
 
     void anImportThatCannotBeSavedChangesNothing() {

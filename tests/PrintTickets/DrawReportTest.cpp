@@ -194,6 +194,25 @@ TEST_F(DrawReportTest, ALongChecklistRepeatsTheHeaderOnEveryPage) {
     EXPECT_LT(lastBaseline, qRound((11 - 1 - 0.25 - 2.0 / 6 + 0.1) * kPixelsPerInch));
 }
 
+// A Letter page holds this many rows below the header.
+constexpr int kRowsOnAPage = 30;
+
+TEST_F(DrawReportTest, RowsLeftOutAfterAFullPageStartNoPage) {
+    for (int ticket = 1; ticket <= kRowsOnAPage; ++ticket) world.AddTicket({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 9, 0);
+    for (int ticket = 1; ticket <= 3; ++ticket) world.AddTicket({{1, 2, 3, 4, 5, 6}}, "Wednesdays", kWed5Feb1997, 9, 1);
+    PrintChecklist(kDraw118);
+    EXPECT_TRUE(surface->CallsOf(Kind::NewSheet).empty());
+    EXPECT_EQ(Count("Page 2"), 0);
+    EXPECT_EQ(Count(QString::fromStdString(lottery::TicketRowKey(kRowsOnAPage, 1))), 1);
+
+    // One more row that prints does need a second page: the first was full.
+    world.AddTicket({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 9, 0);
+    surface->ClearCalls();
+    PrintChecklist(kDraw118);
+    EXPECT_EQ(surface->CallsOf(Kind::NewSheet).size(), 1u);
+    EXPECT_EQ(Count("Page 2"), 1);
+}
+
 TEST_F(DrawReportTest, FooterNumbersThePagesOfEachJobFromOne) {
     world.AddTicket({{1, 2, 3, 4, 5, 6}}, "", kWed5Feb1997, 9, 0);
     PrintChecklist(kDraw118);

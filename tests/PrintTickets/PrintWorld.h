@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "app/AppContext.h"
+#include "app/DataFileWriter.h"
 #include "app/DateText.h"
 #include "app/SettingsStore.h"
 #include "lottery/LotteryState.h"
@@ -26,7 +27,7 @@ struct PrintWorld {
     app::SettingsStore settings;
     app::DateText dates{QLocale(QLocale::English, QLocale::UnitedKingdom), QStringLiteral("dd/MM/yyyy")};
     app::AppContext context{platform, settings, dates};
-    lottery::LotteryState lottery{{}, {}, [this] { return app::DateText::FromQDate(platform.today); }};
+    lottery::LotteryState lottery{{}, {}, [this] { return app::DateText::FromQDate(platform.today); }, app::WriteDataFile};
 
     // A ticket whose used boards are given, the others left empty.
     const lottery::TLine& AddTicket(std::initializer_list<lottery::TLine::Board> boards, const std::string& description,

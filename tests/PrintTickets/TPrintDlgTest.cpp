@@ -1,4 +1,5 @@
 #include "PrintTickets/TPrintDlg.h"
+#include "FileSizeLimit.h"
 #include "PdfPageCount.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendarPopup.h"
@@ -13,6 +14,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using printtests::kDraw118;
 using printtests::kSat1Feb1997;
@@ -48,6 +51,10 @@ struct PrintDialog {
         dialog.PrepareChecklist(world.lottery.FillTicketRows());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    }
+    void TypeCopies(const QString& copies) {
+        dialog.SpinEdit1()->selectAll();
+        QTest::keyClicks(dialog.SpinEdit1(), copies);
     }
     void Print() { QTest::mouseClick(dialog.Button1(), Qt::LeftButton); }
     QStringList Jobs() const {
@@ -129,8 +136,7 @@ private slots:
         PrintDialog print;
         print.Show();
         print.TypeRange("01/02/1997", "08/02/1997");
-        print.dialog.SpinEdit1()->selectAll();
-        QTest::keyClicks(print.dialog.SpinEdit1(), "3");
+        print.TypeCopies("3");
         print.Print();
         QCOMPARE(print.Jobs(), (QStringList{"Draw: 116", "Draw: 117", "Draw: 118"}));
         QCOMPARE(print.printer->CallsOf(RecordingSurface::Kind::Begin).size(), 3u);
@@ -203,6 +209,7 @@ private slots:
         QVERIFY(!print.dialog.ChecklistMode());
     }
 
+    // Each draw's page twice over for two copies.
     void savesEveryDrawOfTheRangeInOnePdf() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -211,10 +218,62 @@ private slots:
         print.world.platform.fileAnswers.enqueue(fileName);
         print.Show();
         print.TypeRange("01/02/1997", "08/02/1997");
+        print.TypeCopies("2");
         QTest::mouseClick(print.dialog.SaveAsPdfButton(), Qt::LeftButton);
         QVERIFY(print.Messages().isEmpty());
-        QCOMPARE(testsupport::PdfPageCount(fileName), 3);
+        QCOMPARE(print.world.platform.fileFilters, QStringList{"PDF files (*.pdf)|*.pdf"});
+        QCOMPARE(testsupport::PdfPageCount(fileName), 6);
         QCOMPARE(print.dialog.result(), int(QDialog::Accepted));
+    }
+
+    void aPdfNotWrittenWholeIsReportedAndTheDialogStays_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<int>("diskRoom");  // bytes; 0 for no limit
+        QTest::newRow("no such folder") << "missing/checklists.pdf" << 0;
+        QTest::newRow("a file for a folder") << "file/checklists.pdf" << 0;
+        QTest::newRow("disk full") << "checklists.pdf" << 16384;
+    }
+    void aPdfNotWrittenWholeIsReportedAndTheDialogStays() {
+        QFETCH(QString, place);
+        QFETCH(int, diskRoom);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile file(dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString fileName = dir.filePath(place);
+        PrintDialog print(QDate(2026, 12, 8), true);
+        print.world.platform.fileAnswers.enqueue(fileName);
+        print.Show();
+        print.TypeRange("01/02/1997", "08/02/1997");
+        print.TypeCopies("2");
+        {
+            std::optional<testsupport::FileSizeLimit> full;
+            if (diskRoom > 0) full.emplace(rlim_t(diskRoom));
+            QTest::mouseClick(print.dialog.SaveAsPdfButton(), Qt::LeftButton);
+        }
+        QCOMPARE(print.Messages(), QStringList{"Error: Cannot create file " + fileName});
+        QVERIFY(!QFile::exists(fileName));
+        QVERIFY(print.dialog.isVisible());
+        QCOMPARE(print.dialog.result(), 0);
+        QCOMPARE(print.dialog.SDateBox()->lineEdit()->text(), "01/02/1997");
+        QCOMPARE(print.dialog.EDateBox()->lineEdit()->text(), "08/02/1997");
+        QCOMPARE(print.dialog.SpinEdit1()->text(), "2");
+    }
+
+    // Wider than the design where it must be, never narrower.
+    void captionsFitTheWindow() {
+        PrintDialog print;
+        const lottery::THistoryLine& draw = print.world.lottery.AddDrawResult({1, 2, 3, 7, 8, 9, 10}, kSat8Feb1997);
+        print.dialog.PrepareResultSheet(print.world.lottery.FillCheckRows(draw, true), draw);
+        print.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&print.dialog));
+        QVERIFY(print.dialog.width() >= 303);
+        const QPushButton* save = print.dialog.SaveAsPdfButton();
+        QVERIFY(save->width() >= save->sizeHint().width());
+        QVERIFY(save->geometry().right() < print.dialog.Button1()->x());
+        QVERIFY(print.dialog.Button1()->geometry().right() < print.dialog.Button2()->x());
+        QVERIFY(print.dialog.Button2()->geometry().right() < print.dialog.width());
     }
 
     void saveAsPdfChecksTheRangeAndCanBeCancelled() {

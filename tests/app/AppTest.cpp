@@ -1,13 +1,18 @@
+#include "FakePlatform.h"
 #include "app/AnsiText.h"
 #include "app/DataFilePaths.h"
+#include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/DialogPlacement.h"
 #include "app/LocaleFormats.h"
 #include "app/SettingsStore.h"
 #include "app/TallimoApplication.h"
+#include "datepicker/DateField.h"
+#include "datepicker/TEPCalendar.h"
+#include "datepicker/TEPCalendarFm.h"
+#include "datepicker/TEPCalendarPopup.h"
 #include "lottery/LotteryError.h"
 
-#include <QFontInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -72,6 +77,22 @@ private slots:
         QCOMPARE(dates.Display(35466, app::DateText::kRowDisplay), QStringLiteral("Wed 05 Feb 1997"));
     }
 
+    // The locale's parser reads a signed year; the calendar opened over such
+    // a text starts at today, as for any text that is no date.
+    void aYearBeforeOneIsNoDate() {
+        const app::DateText dates(QLocale::c(), QStringLiteral("ddd dd/MM/yyyy"));
+        const QString yearMinusFive = QStringLiteral("Mon 01/01/-0005");
+        QVERIFY(!dates.ParseShortDate(yearMinusFive));
+        testsupport::FakePlatform platform;
+        QWidget dialog;
+        auto* field = new datepicker::DateField(app::DateFieldServicesFor(platform, dates), &dialog);
+        dialog.show();
+        field->SetText(yearMinusFive);
+        field->showPopup();
+        QCOMPARE(platform.beeps, 1);
+        QCOMPARE(field->Cal()->DropDown()->CalendarCd()->SelectedDate(), platform.today);
+    }
+
     void settingsKeepTextAndReadHexadecimal() {
         {
             QSettings raw(QStringLiteral("Brenwick"), QStringLiteral("Tallimo"));
@@ -121,6 +142,12 @@ private slots:
         QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(300, 200), screen), QPoint(161, 140));
         QCOMPARE(app::DialogPosition(QRect(-500, -500, 100, 100), QSize(300, 200), screen), QPoint(40, 60));
         QCOMPARE(app::DialogPosition(QRect(900, 700, 100, 100), QSize(300, 200), screen), QPoint(362, 284));
+        // A stored position off every screen comes back whole onto the nearest.
+        const QList<QRect> screens{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+        QCOMPARE(app::KeptOnScreen(QRect(-100000, 20, 583, 441), screens), QPoint(0, 20));
+        QCOMPARE(app::KeptOnScreen(QRect(2200, 900, 583, 441), screens), QPoint(1721, 583));
+        QCOMPARE(app::KeptOnScreen(QRect(1100, 50, 583, 441), screens), QPoint(1100, 50));
+        QCOMPARE(app::KeptOnScreen(QRect(5000, 5000, 300, 200), {QRect(0, 0, 1024, 768)}), QPoint(724, 568));
         // Wider than the screen: a negative left of half the difference.
         QCOMPARE(app::DialogPosition(QRect(20, 20, 583, 441), QSize(1100, 200), screen).x(), -38);
     }
@@ -133,24 +160,6 @@ private slots:
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "/WARNING"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "x", "/WARN"}));
-    }
-
-    // The generic name is replaced by the face it stands for, which then
-    // resolves to itself, in every weight and slant the windows use.
-    void theProgramFontNamesItsFaceAndIsUnhinted() {
-        QFont generic(QStringLiteral("Sans Serif"));
-        generic.setPixelSize(12);
-        const QFont program = app::TallimoApplication::ProgramFont(generic);
-        QCOMPARE(program.families().size(), 1);
-        QVERIFY(program.families().first() != generic.family());
-        QCOMPARE(program.hintingPreference(), QFont::PreferNoHinting);
-        QCOMPARE(program.pixelSize(), 12);
-        for (const bool bold : {false, true}) {
-            QFont variant = program;
-            variant.setBold(bold);
-            variant.setItalic(bold);
-            QCOMPARE(QFontInfo(variant).family(), program.families().first());
-        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "lottery/LotteryError.h"
 #include "tests/lottery/LotteryTestSupport.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <cmath>
 
@@ -111,45 +112,20 @@ TEST_F(HistoryFileTest, FilledDrawsFollowTheFileEntriesInDrawOrder) {
     EXPECT_EQ(rows[119].result->DrawDate(), DrawDateOf(120));
 }
 
-// Start-up leaves the history to its first use, which reads the file as it
-// is by then and fills in the draws as a load does.
-TEST_F(HistoryFileTest, StartUpReadsTheHistoryAtItsFirstUse) {
-    WriteFile(HistoryFile(1, kRecordedRecord));
-    LotteryState state = State(DrawDateOf(120));
-    state.LoadHistoryOnFirstUse();
+// As an import's reading back does after another program rewrote the file
+// where it stands.
+TEST_F(HistoryFileTest, ALoadReadsTheFileAsItIsNow) {
     WriteFile(HistoryFile(2, kRecordedRecord + Record({8, 9, 10, 11, 12, 13, 14}, DrawDateOf(118))));
-    EXPECT_EQ(state.CountUnrecordedDraws(), 118);
-    EXPECT_EQ(state.DrawNumbersText(118), "\t08\t09\t10\t11\t12\t13\t14");
-    EXPECT_EQ(DatesInListOrder(state.DrawHistory()), DatesInListOrder(Loaded(DrawDateOf(120)).DrawHistory()));
-
-    // Unused, it is still saved whole at close, draws filled in.
-    LotteryState unused = State(DrawDateOf(120));
-    unused.LoadHistoryOnFirstUse();
-    unused.SaveHistory();
-    EXPECT_EQ(Loaded(DrawDateOf(120)).DrawHistory().Count(), 2 + 118);
-    EXPECT_EQ(ReadFile().size(), 4u + (2 + 118) * 22u);
-
-    // A result entered before any other use lands in the history read from
-    // the file, not in an empty one.
-    LotteryState entered = State(DrawDateOf(120));
-    entered.LoadHistoryOnFirstUse();
-    entered.AddDrawResult({1, 2, 3, 4, 5, 6, 7}, DrawDateOf(121));
-    EXPECT_EQ(entered.DrawHistory().Count(), 2 + 118 + 1);
-}
-
-TEST_F(HistoryFileTest, AHistoryFileGoneByItsFirstUseIsNeverSavedAsNoResults) {
-    WriteFile(HistoryFile(1, kRecordedRecord));
-    LotteryState state = State(DrawDateOf(120));
-    state.LoadHistoryOnFirstUse();
-    std::filesystem::remove(HistoryPath());
-    EXPECT_THROW(state.SaveHistory(), LotteryError);
-    EXPECT_FALSE(std::filesystem::exists(HistoryPath()));
-    // A file that was not there at start-up is an empty history, saved with
-    // its draws filled in.
-    LotteryState none = State(DrawDateOf(120));
-    none.LoadHistoryOnFirstUse();
-    none.SaveHistory();
-    EXPECT_EQ(Loaded(DrawDateOf(120)).CountUnrecordedDraws(), 120);
+    LotteryState state = Loaded(kBeforeTheFirstDraw);
+    ASSERT_EQ(state.DrawHistory().Count(), 2);
+    std::filesystem::resize_file(HistoryPath(), 4 + 22);
+    {
+        std::ofstream inPlace(HistoryPath(), std::ios::binary | std::ios::in | std::ios::out);
+        inPlace << HistoryFile(1, Record({21, 22, 23, 24, 25, 26, 27}, DrawDateOf(118)));
+    }
+    state.LoadHistory();
+    ASSERT_EQ(state.DrawHistory().Count(), 1);
+    EXPECT_EQ(state.DrawHistory().At(0).Number(1), 21);
 }
 
 TEST_F(HistoryFileTest, FirstEntryOfADateWinsAndNoEntryIsReorderedOrDropped) {
@@ -294,8 +270,8 @@ TEST_F(HistoryFileTest, AFailedSaveLeavesTheOldFileAndTheHistoryAsTheyWere) {
     WriteFile(example);
     LotteryState state = Loaded(DrawDateOf(120));
     state.SetDrawResult(state.DrawHistory().At(1), {1, 2, 3, 4, 5, 6, 7}, DrawDateOf(1));
-    std::filesystem::create_directory(dir_ / "T.HST.saving");
     try {
+        testsupport::FileSizeLimit full(example.size());
         state.SaveHistory();
         FAIL() << "the save should have failed";
     } catch (const LotteryError& error) {

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/DataFileWriter.h"
 #include "lottery/LotteryState.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -27,6 +32,7 @@ inline TLine::BoardArray BoardsOf(std::initializer_list<TLine::Board> used) {
 
 // A test of its own directory holding T.TKT and T.HST, and a lottery state
 // over them whose today is Tuesday 8 December 2026 unless the test says else.
+// It saves as the program does.
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -42,7 +48,8 @@ protected:
     std::filesystem::path HistoryPath() const { return dir_ / "T.HST"; }
 
     LotteryState State(DayNumber today = DayFromCivil({2026, 12, 8})) const {
-        return LotteryState(TicketPath().string(), HistoryPath().string(), [today] { return today; });
+        return LotteryState(TicketPath().string(), HistoryPath().string(), [today] { return today; },
+                            app::WriteDataFile);
     }
     static void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -50,6 +57,34 @@ protected:
     static std::string ReadBytes(const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Runs the action in a child process and gives its wait status.
+    static int InChild(const std::function<void()>& action) {
+        const pid_t child = fork();
+        if (child == 0) {
+            action();
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    }
+
+    // Runs the checks as a user without root's rights, who may read and
+    // write only what the permissions allow: root, as in a container, runs
+    // them as nobody in a child process.
+    static void CheckAsOrdinaryUser(const std::function<void()>& checks) {
+        if (geteuid() != 0) {
+            checks();
+            return;
+        }
+        const int status = InChild([&] {
+            if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+            checks();
+            _exit(::testing::Test::HasFailure() ? 1 : 0);
+        });
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's checks failed: " << status;
     }
 
     std::filesystem::path dir_;

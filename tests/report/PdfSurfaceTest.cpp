@@ -1,5 +1,7 @@
 #include "report/PdfSurface.h"
+#include "FileSizeLimit.h"
 #include "PdfPageCount.h"
+#include "report/EReportEngine.h"
 #include "report/PrinterSurface.h"
 #include "tests/report/RecordedReport.h"
 #include "tests/report/SampleReport.h"
@@ -83,11 +85,11 @@ TEST(PdfSurface, AKeptDocumentCollectsSeveralJobsInOneFile) {
     std::vector<int> pageNumbers;
     engine.OnNewPage = [&pageNumbers](TReportEngine& report) { pageNumbers.push_back(report.CurrentPage()); };
 
-    pdf.KeepDocumentOpen(true);
+    pdf.KeepDocumentOpen();
     engine.PrintReport();
     EXPECT_FALSE(pdf.DocumentOpen());  // the job has ended, the file has not
     engine.PrintReport();
-    pdf.KeepDocumentOpen(false);
+    EXPECT_TRUE(pdf.EndKeptDocument());
 
     EXPECT_EQ(pageNumbers, (std::vector<int>{1, 2, 1, 2}));
     EXPECT_EQ(testsupport::PdfPageCount(fileName), 4);
@@ -102,6 +104,32 @@ TEST(PdfSurface, WithoutKeepingEveryJobWritesTheFileAnew) {
     engine.PrintReport();
     engine.PrintReport();
     EXPECT_EQ(testsupport::PdfPageCount(fileName), 2);
+}
+
+// The old file stays as it was rather than give way to a broken one.
+TEST(PdfSurface, AFileNotWrittenWholeFailsTheJob) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fileName = dir.filePath(QStringLiteral("full.pdf"));
+    QFile old(fileName);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    TReportEngine engine(std::make_unique<PdfSurface>(fileName, QPageSize(QPageSize::Letter)));
+    SampleReport sample(engine, 60);
+    QString failure;
+    {
+        testsupport::FileSizeLimit full(4096);
+        try {
+            engine.PrintReport();
+        } catch (const EReportEngine& error) {
+            failure = error.Message();
+        }
+    }
+    EXPECT_EQ(failure, "Cannot create file " + fileName);
+    EXPECT_FALSE(engine.Printing());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
 }
 
 TEST(PrinterSurface, WithoutPrintersTheJobShowsTheMessage) {

@@ -20,6 +20,7 @@ public:
     int beeps = 0;
     QList<Message> messages;
     QQueue<QString> fileAnswers;  // empty text answers as a cancel
+    QStringList fileFilters;      // the filter of every file dialog asked for
     bool answerYes = true;
     bool browserStarts = true;
     QStringList openedAddresses;
@@ -36,11 +37,11 @@ public:
         messages.append({QStringLiteral("Question"), text});
         return answerYes;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return NextFileAnswer();
+    QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+        return NextFileAnswer(filter);
     }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return NextFileAnswer();
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+        return NextFileAnswer(filter);
     }
     bool OpenWebAddress(const QString& address) override {
         openedAddresses << address;
@@ -53,7 +54,10 @@ public:
     QStringList PrinterNames() const override { return printers; }
 
 private:
-    QString NextFileAnswer() { return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue(); }
+    QString NextFileAnswer(const QString& filter) {
+        fileFilters << filter;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
 };
 
 }  // namespace testsupport
