@@ -1,13 +1,12 @@
 #pragma once
 
-#include "lottery/ByteStream.h"
-#include "lottery/DrawCalendar.h"
+#include "fuzz/PlainFormats.h"
 #include "lottery/THistoryList.h"
 #include "lottery/TLineList.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -20,46 +19,72 @@ inline void Require(bool holds, const char* promise) {
     std::abort();
 }
 
-// A list's file image: the format word, then the list, as the saves write it.
-template <typename List>
-std::string Saved(const List& list) {
-    lottery::ByteWriter writer;
-    writer.WriteUInt16(1);
-    list.WriteTo(writer);
-    return writer.Bytes();
-}
-
-// The lists from a file image, as the loads read them.
-inline lottery::TLineList LoadedTickets(std::string_view bytes) {
-    lottery::ByteReader reader(bytes);
-    reader.ReadUInt16();
-    lottery::TLineList tickets;
-    tickets.ReadFrom(reader);
-    return tickets;
-}
-
-inline lottery::THistoryList LoadedHistory(std::string_view bytes) {
-    lottery::ByteReader reader(bytes);
-    reader.ReadUInt16();
-    lottery::THistoryList history;
-    history.ReadFrom(reader);
-    return history;
-}
-
-// A loaded or imported history must hold every draw up to the latest one,
-// unless it filled up first. One pass over the list keeps each run quick.
-inline void RequireEveryDraw(const lottery::THistoryList& history, int latestDrawNumber) {
-    if (history.Full()) return;
-    std::vector<bool> present(static_cast<std::size_t>(latestDrawNumber) + 1, false);
-    for (int i = 0; i < history.Count(); ++i) {
-        const int draw = lottery::DrawNumberOf(history.At(i).DrawDate());
-        if (draw >= 1 && draw <= latestDrawNumber) present[draw] = true;
-    }
-    for (int draw = 1; draw <= latestDrawNumber; ++draw) Require(present[draw], "every draw has an entry");
-}
-
 inline std::string_view BytesOf(const uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
+}
+
+inline uint64_t BitsOf(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// The program's lists field by field, as the plain reader holds them.
+inline std::vector<plain::Ticket> PlainTickets(const lottery::TLineList& tickets) {
+    std::vector<plain::Ticket> plainTickets(static_cast<std::size_t>(tickets.Count()));
+    for (int i = 0; i < tickets.Count(); ++i) {
+        const lottery::TLine& ticket = tickets.At(i);
+        plain::Ticket& plainTicket = plainTickets[static_cast<std::size_t>(i)];
+        for (int board = 1; board <= lottery::TLine::kBoardCount; ++board)
+            for (int position = 1; position <= lottery::TLine::kNumbersPerBoard; ++position)
+                plainTicket.numbers[static_cast<std::size_t>((board - 1) * 6 + position - 1)] =
+                    ticket.Number(board, position);
+        plainTicket.description = std::string(ticket.Description());
+        plainTicket.startDateBits = BitsOf(ticket.StartDate());
+        plainTicket.weeks = ticket.Weeks();
+        plainTicket.drawDays = ticket.DrawDays();
+    }
+    return plainTickets;
+}
+
+inline std::vector<plain::Draw> PlainDraws(const lottery::THistoryList& history) {
+    std::vector<plain::Draw> draws(static_cast<std::size_t>(history.Count()));
+    for (int i = 0; i < history.Count(); ++i) {
+        plain::Draw& draw = draws[static_cast<std::size_t>(i)];
+        for (int n = 1; n <= lottery::THistoryLine::kNumberCount; ++n)
+            draw.numbers[static_cast<std::size_t>(n - 1)] = history.At(i).Number(n);
+        draw.dateBits = BitsOf(history.At(i).DrawDate());
+    }
+    return draws;
+}
+
+inline const char* DifferentField(const plain::Ticket& expected, const plain::Ticket& actual) {
+    if (expected.numbers != actual.numbers) return "boards";
+    if (expected.description != actual.description) return "description";
+    if (expected.startDateBits != actual.startDateBits) return "start date";
+    return expected.weeks != actual.weeks ? "weeks" : "draw days";
+}
+
+inline const char* DifferentField(const plain::Draw& expected, const plain::Draw& actual) {
+    return expected.numbers != actual.numbers ? "numbers" : "date";
+}
+
+// The program's records from `from` on must be exactly `expected`, or, with
+// `exactly` false, start with them.
+template <typename Record>
+void RequireRecords(const std::vector<Record>& expected, const std::vector<Record>& actual, std::size_t from,
+                    bool exactly, const char* promise) {
+    const std::size_t have = actual.size() > from ? actual.size() - from : 0;
+    if (have < expected.size() || (exactly && have != expected.size())) {
+        std::fprintf(stderr, "broken: %s: %zu records expected, the program has %zu\n", promise, expected.size(), have);
+        std::abort();
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (expected[i] == actual[from + i]) continue;
+        std::fprintf(stderr, "broken: %s: record %zu differs in its %s\n", promise, i + 1,
+                     DifferentField(expected[i], actual[from + i]));
+        std::abort();
+    }
 }
 
 }  // namespace fuzz

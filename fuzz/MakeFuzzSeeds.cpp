@@ -1,16 +1,13 @@
 // Writes the fuzzers' seed corpora into <output>/{ticket_file,history_file,
-// import_file}: the file layouts' own examples and edge cases, and, when the
-// real results file is given, the earliest real draws as a history file and
-// as an import file.
-#include "FuzzChecks.h"
-#include "lottery/ByteStream.h"
-#include "lottery/DrawCalendar.h"
-#include "lottery/HistoryImport.h"
-#include "lottery/THistoryList.h"
-#include "lottery/TLineList.h"
+// import_file}: the file layouts' own examples and edge cases, files of many
+// whole records (tickets with all ten boards and long descriptions), and,
+// when the real results file is given, the earliest real draws as a history
+// file and as an import file.
+#include "PlainFormats.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -19,44 +16,75 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using lottery::THistoryLine;
-using lottery::THistoryList;
-using lottery::TLine;
-using lottery::TLineList;
 
 namespace {
 
-// The earliest real draws to seed with: enough to reach the Wednesday draws.
-constexpr int kRealDraws = 300;
+// The earliest real draws to seed with: hundreds of records, well past the
+// start of the Wednesday draws.
+constexpr int kRealDraws = 600;
+constexpr int kWednesdayDrawsStart = 35466;  // draw 117
+constexpr std::size_t kDescriptionAt = 4 + 120;  // the first ticket's counted text
 
 void WriteSeed(const fs::path& directory, const std::string& name, const std::string& bytes) {
     fs::create_directories(directory);
     std::ofstream(directory / name, std::ios::binary) << bytes;
 }
 
+uint64_t BitsOf(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+plain::Ticket MakeTicket(int boardsInUse, std::string description, int drawNumber, int16_t weeks, int16_t drawDays) {
+    plain::Ticket ticket;
+    for (int board = 0; board < boardsInUse; ++board)
+        for (int position = 0; position < 6; ++position)
+            ticket.numbers[static_cast<std::size_t>(board * 6 + position)] =
+                static_cast<int16_t>(1 + (board * 3 + position * 8) % 49);
+    for (int board = 0; board < boardsInUse; ++board)
+        std::sort(ticket.numbers.begin() + board * 6, ticket.numbers.begin() + board * 6 + 6);
+    ticket.description = std::move(description);
+    ticket.startDateBits = BitsOf(plain::DrawDay(drawNumber));
+    ticket.weeks = weeks;
+    ticket.drawDays = drawDays;
+    return ticket;
+}
+
+// The first ticket's description block replaced by raw bytes of the given
+// count: text past a NUL, or longer than a description can be.
+std::string WithFirstDescriptionBlock(std::string file, const std::string& block) {
+    const std::size_t oldLength = static_cast<unsigned char>(file[kDescriptionAt]) |
+                                  static_cast<unsigned char>(file[kDescriptionAt + 1]) << 8;
+    file.replace(kDescriptionAt, 2 + oldLength,
+                 std::string{static_cast<char>(block.size() & 0xff), static_cast<char>(block.size() >> 8)} + block);
+    return file;
+}
+
 void WriteTicketSeeds(const fs::path& directory) {
-    TLineList tickets;
-    WriteSeed(directory, "empty", fuzz::Saved(tickets));
-    TLine::BoardArray boards{};
-    boards[0] = {1, 2, 3, 4, 5, 6};
-    tickets.AddTicket(boards, "", lottery::WednesdayDrawsStart, 1, 0);
-    WriteSeed(directory, "one-ticket-no-description", fuzz::Saved(tickets));
-    boards[1] = {7, 14, 21, 28, 35, 42};
-    boards[2] = {44, 45, 46, 47, 48, 49};
-    tickets.AddTicket(boards, "Syndicate", lottery::DrawDateOf(118), 32767, 3);
-    tickets.AddTicket(boards, "Saturdays", lottery::DrawDateOf(200), 8, 2);
-    const std::string three = fuzz::Saved(tickets);
-    WriteSeed(directory, "three-tickets", three);
-    WriteSeed(directory, "three-tickets-truncated", three.substr(0, three.size() - 5));
-    WriteSeed(directory, "negative-count", std::string("\x01\x00\xff\xff", 4) + three.substr(4));
+    WriteSeed(directory, "empty", plain::WriteTicketFile({}));
+    WriteSeed(directory, "one-ticket-no-description", plain::WriteTicketFile({MakeTicket(1, "", 117, 1, 0)}));
+    std::vector<plain::Ticket> tickets;
+    const int16_t weeks[] = {1, 2, 8, 9, 10, 32767, 0, -1};
+    for (int i = 0; i < 40; ++i) {
+        const std::string description = std::string(static_cast<std::size_t>(i * 37 % 256), 'a' + i % 26);
+        tickets.push_back(MakeTicket(i % 3 == 0 ? 10 : 1 + i % 10, description, 100 + i * 31, weeks[i % 8],
+                                     static_cast<int16_t>(i % 4)));
+    }
+    const std::string many = plain::WriteTicketFile(tickets);
+    WriteSeed(directory, "forty-tickets-ten-boards-long-descriptions", many);
+    WriteSeed(directory, "forty-tickets-truncated", many.substr(0, many.size() - 5));
+    WriteSeed(directory, "negative-count", std::string("\x01\x00\xff\xff", 4) + many.substr(4));
+    WriteSeed(directory, "text-past-the-nul", WithFirstDescriptionBlock(many, std::string("abc\0defgh", 9)));
+    WriteSeed(directory, "description-too-long", WithFirstDescriptionBlock(many, std::string(300, 'x')));
+    WriteSeed(directory, "no-description-block", WithFirstDescriptionBlock(many, ""));
 }
 
 void WriteHistorySeeds(const fs::path& directory) {
-    THistoryList history;
-    WriteSeed(directory, "empty", fuzz::Saved(history));
-    history.Add({1, 2, 3, 4, 5, 6, 7}, lottery::WednesdayDrawsStart);  // draw 117
-    history.AddEmpty(lottery::WednesdayDrawsStart);
-    const std::string two = fuzz::Saved(history);
+    WriteSeed(directory, "empty", plain::WriteHistoryFile({}));
+    plain::Draw recorded = plain::UnrecordedDraw(kWednesdayDrawsStart);
+    recorded.numbers = {1, 2, 3, 4, 5, 6, 7};
+    const std::string two = plain::WriteHistoryFile({recorded, plain::UnrecordedDraw(kWednesdayDrawsStart)});
     WriteSeed(directory, "recorded-and-unrecorded-117", two);
     WriteSeed(directory, "truncated", two.substr(0, two.size() - 3));
 }
@@ -90,7 +118,7 @@ void WriteRealDataSeeds(const fs::path& output, const fs::path& csvPath) {
     }
     std::reverse(draws.begin(), draws.end());
     std::string importText;
-    THistoryList history;
+    std::vector<plain::Draw> history;
     for (const auto& cells : draws) {
         const std::string date = (cells[2].size() == 1 ? "0" : "") + cells[2] + "-" + cells[3] + "-" + cells[4];
         char line[64];
@@ -98,12 +126,13 @@ void WriteRealDataSeeds(const fs::path& output, const fs::path& csvPath) {
                       cells[5].c_str(), cells[6].c_str(), cells[7].c_str(), cells[8].c_str(), cells[9].c_str(),
                       cells[10].c_str(), cells[11].c_str());
         importText += line;
-        THistoryLine::Numbers numbers{};
-        for (int i = 0; i < THistoryLine::kNumberCount; ++i) numbers[i] = static_cast<int16_t>(std::stoi(cells[5 + i]));
-        history.Add(numbers, lottery::ParseImportDate(date).value_or(0));
+        plain::Draw draw = plain::UnrecordedDraw(plain::ImportDate(date).value_or(0));
+        for (std::size_t i = 0; i < draw.numbers.size(); ++i) draw.numbers[i] = static_cast<int16_t>(std::stoi(cells[5 + i]));
+        std::sort(draw.numbers.begin(), draw.numbers.begin() + 6);
+        history.push_back(draw);
     }
     WriteSeed(output / "import_file", "real-draws", importText);
-    WriteSeed(output / "history_file", "real-draws", fuzz::Saved(history));
+    WriteSeed(output / "history_file", "real-draws", plain::WriteHistoryFile(history));
 }
 
 }  // namespace

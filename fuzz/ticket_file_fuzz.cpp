@@ -1,9 +1,10 @@
-// Any bytes as a ticket file: loading must not crash or hang, what loads must
-// survive the screens' reads, and saving it then loading again must give the
-// same tickets.
+// Any bytes as a ticket file, loaded from a file as start-up and the "/WARN"
+// mode load it: the program must keep exactly the whole records a plain
+// reader finds, field by field; what the screens read must not crash; and a
+// save must write exactly those tickets and load back the same.
 #include "fuzz/FuzzChecks.h"
+#include "fuzz/ProgramFiles.h"
 #include "lottery/DrawCalendar.h"
-#include "lottery/TLineList.h"
 
 using lottery::TLine;
 using lottery::TLineList;
@@ -31,11 +32,17 @@ void ReadLikeTheScreens(const TLineList& tickets) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    const TLineList first = fuzz::LoadedTickets(fuzz::BytesOf(data, size));
-    ReadLikeTheScreens(first);
-    const std::string saved = fuzz::Saved(first);
-    const TLineList second = fuzz::LoadedTickets(saved);
-    fuzz::Require(second == first, "a saved ticket list loads back as it was");
-    fuzz::Require(fuzz::Saved(second) == saved, "saving a reloaded list writes the same bytes");
+    static fuzz::ProgramFiles files(kLatestDraw);
+    const std::vector<plain::Ticket> expected = plain::ReadTicketFile(fuzz::BytesOf(data, size));
+
+    const TLineList& loaded = files.LoadTickets(fuzz::BytesOf(data, size));
+    fuzz::RequireRecords(expected, fuzz::PlainTickets(loaded), 0, true,
+                         "the load keeps exactly the file's whole records");
+    ReadLikeTheScreens(loaded);
+
+    const std::string saved = files.SaveTickets();
+    fuzz::Require(saved == plain::WriteTicketFile(expected), "a save writes the loaded tickets in their layout");
+    fuzz::RequireRecords(expected, fuzz::PlainTickets(files.LoadTickets(saved)), 0, true,
+                         "a saved ticket list loads back as it was");
     return 0;
 }
