@@ -7,8 +7,11 @@
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
+#include "app/LoginReminder.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -258,6 +261,40 @@ private slots:
         QTest::mouseClick(about.HelpButton(), Qt::LeftButton);
         QCOMPARE(platform.helpFiles, QStringList{master::AboutWindow::HelpFilePath()});
         QVERIFY(master::AboutWindow::HelpFilePath().endsWith(QLatin1String("/Tallimo.html")));
+    }
+
+    void theAboutBoxSetsAndClearsTheReminderAtLogin() {
+        FakePlatform platform;
+        const QString entry = app::LoginReminder::EntryPath();
+        QFile::remove(entry);
+        {
+            master::AboutWindow about(platform, nullptr);
+            QVERIFY(!about.ReminderBox()->isChecked());
+            QTest::mouseClick(about.ReminderBox(), Qt::LeftButton);
+            QVERIFY(QFileInfo::exists(entry));
+        }
+        master::AboutWindow again(platform, nullptr);
+        QVERIFY(again.ReminderBox()->isChecked());
+        QTest::mouseClick(again.ReminderBox(), Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(entry));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void aReminderThatCannotBeWrittenIsReportedAndShownOff() {
+        FakePlatform platform;
+        const QString entry = app::LoginReminder::EntryPath();
+        const QString folder = QFileInfo(entry).absolutePath();
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+        QFile blocker(folder);  // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        master::AboutWindow about(platform, nullptr);
+        QTest::mouseClick(about.ReminderBox(), Qt::LeftButton);
+        QVERIFY(!about.ReminderBox()->isChecked());
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + entry);
+        QFile::remove(folder);
     }
 };
 
