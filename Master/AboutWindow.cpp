@@ -1,12 +1,12 @@
 #include "Master/AboutWindow.h"
 
 #include "Master/ArtworkView.h"
+#include "app/HelpManual.h"
 #include "app/LoginReminder.h"
 #include "app/Platform.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -45,13 +45,8 @@ AboutWindow::AboutWindow(app::Platform& platform, QWidget* parent) : QDialog(par
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString AboutWindow::HelpFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Tallimo.html"));
-}
-
 void AboutWindow::ShowHelpContents() {
-    if (!platform_.ShowHelp(HelpFilePath()))
-        platform_.ShowError(this, QStringLiteral("Cannot open the help file %1").arg(HelpFilePath()));
+    app::help::OpenPage(platform_, this, app::help::kContentsPage);
 }
 
 // The box keeps showing whether the entry is there, also when changing it failed.

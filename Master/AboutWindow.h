@@ -20,8 +20,6 @@ public:
 
     QPushButton* HelpButton() const { return helpButton_; }
     QCheckBox* ReminderBox() const { return reminderBox_; }
-    // The help page installed beside the executable.
-    static QString HelpFilePath();
 
 private:
     void ShowHelpContents();

@@ -1,7 +1,10 @@
+#include "AddLineDlg/TAddLineForm.h"
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "Master/AboutWindow.h"
 #include "Master/ArtworkIconEngine.h"
+#include "Master/HeaderedList.h"
+#include "Master/HistoryPage.h"
 #include "Master/LogoPanel.h"
 #include "Master/MainPage.h"
 #include "Master/TMasterForm.h"
@@ -52,6 +55,18 @@ double MeanDifference(const QImage& first, const QImage& second) {
                      std::abs(qAlpha(p) - qAlpha(q));
         }
     return total / (4.0 * a.width() * a.height());
+}
+
+// The names of the pages handed to the help viewer, marked when the manual
+// has no such page.
+QStringList ManualPages(const FakePlatform& platform) {
+    QStringList names;
+    for (const QString& path : platform.helpFiles) {
+        const QString name = QFileInfo(path).fileName();
+        const bool written = QFileInfo::exists(QStringLiteral(TALLIMO_MANUAL_DIR "/") + name);
+        names << (written ? name : QStringLiteral("missing ") + name);
+    }
+    return names;
 }
 
 void ClearSettings() {
@@ -255,12 +270,30 @@ private slots:
         QCOMPARE(data.ReadTickets(), TicketFile(1, 0));
     }
 
-    void aboutOpensTheHelpFile() {
+    void aboutOpensTheManualsContents() {
         FakePlatform platform;
         master::AboutWindow about(platform, nullptr);
         QTest::mouseClick(about.HelpButton(), Qt::LeftButton);
-        QCOMPARE(platform.helpFiles, QStringList{master::AboutWindow::HelpFilePath()});
-        QVERIFY(master::AboutWindow::HelpFilePath().endsWith(QLatin1String("/Tallimo.html")));
+        QCOMPARE(ManualPages(platform), QStringList{"index.html"});
+    }
+
+    void f1OpensTheManualPageOfTheScreenInView() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        form.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+        QTest::keyClick(&form, Qt::Key_F1);
+        QTest::mouseClick(form.Main()->BitBtn3(), Qt::LeftButton);
+        QTest::keyClick(form.History()->HistoryList(), Qt::Key_F1);
+        addlinedlg::TAddLineForm wizard(form.Context(), &form);
+        wizard.show();
+        wizard.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &wizard);
+        QTest::keyClick(&wizard, Qt::Key_F1);
+        QCOMPARE(ManualPages(platform), (QStringList{"main.html", "history.html", "wizard.html"}));
+        QVERIFY(platform.messages.isEmpty());
     }
 
     void theAboutBoxSetsAndClearsTheReminderAtLogin() {

@@ -1,5 +1,7 @@
+#include "app/HelpManual.h"
 #include "app/LoginReminder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,15 +27,33 @@ void VerifyValidEntry(const QString& path) {
     QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
 }
 
+void WriteFile(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
 }  // namespace
 
-// The program at home on a desktop: its reminder at login.
+// The program at home on a desktop: its manual and its reminder at login.
 class DesktopTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    }
+
+    void theManualIsFoundBesideTheProgramOrWhereItIsInstalled() {
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("usr/bin"));
+        const QString beside = bin + QStringLiteral("/manual/main.html");
+        const QString installed = root.filePath(QStringLiteral("usr/share/tallimo/manual/main.html"));
+        QCOMPARE(app::help::PagePath(bin, QStringLiteral("main.html")), beside);
+        WriteFile(installed);
+        QCOMPARE(app::help::PagePath(bin, QStringLiteral("main.html")), installed);
+        WriteFile(beside);
+        QCOMPARE(app::help::PagePath(bin, QStringLiteral("main.html")), beside);
     }
 
     void theEntryStartsTheProgramAsAReminderUntilRemoved() {
