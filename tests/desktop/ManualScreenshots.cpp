@@ -26,6 +26,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace {
