@@ -10,6 +10,7 @@
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/DialogPlacement.h"
+#include "app/HelpManual.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
 #include "datepicker/DateField.h"
@@ -72,6 +73,7 @@ TAddLineForm::TAddLineForm(const app::AppContext& context, QWidget* parent)
     sheets_->addWidget(confirmPage_);
     BuildButtons();
     ConnectTicketPage();
+    app::help::BindHelpKey(*this, context_.platform, QStringLiteral("wizard.html"));
 
     ticketPage_->DateBox()->setEditText(
         context_.dates.ShortDateText(lottery::NextDrawDate(app::DateText::FromQDate(context_.platform.Today()))));

@@ -1,12 +1,15 @@
 #include "Master/AboutWindow.h"
 
 #include "Master/ArtworkView.h"
+#include "app/HelpManual.h"
+#include "app/LoginReminder.h"
 #include "app/Platform.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace master {
 
@@ -28,6 +31,11 @@ AboutWindow::AboutWindow(app::Platform& platform, QWidget* parent) : QDialog(par
     auto* purpose = new QLabel(QStringLiteral("Lottery ticket checker"), this);
     purpose->setGeometry(128, 68, 190, 18);
 
+    reminderBox_ = new QCheckBox(QStringLiteral("Remind me of expired tickets when I log in"), this);
+    reminderBox_->setGeometry(16, 104, 298, 22);
+    reminderBox_->setChecked(app::LoginReminder::IsOn());
+    connect(reminderBox_, &QCheckBox::toggled, this, &AboutWindow::SetLoginReminder);
+
     helpButton_ = new QPushButton(QStringLiteral("&Help Contents"), this);
     helpButton_->setGeometry(128, 140, 100, 28);
     connect(helpButton_, &QPushButton::clicked, this, &AboutWindow::ShowHelpContents);
@@ -37,13 +45,18 @@ AboutWindow::AboutWindow(app::Platform& platform, QWidget* parent) : QDialog(par
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString AboutWindow::HelpFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Tallimo.html"));
+void AboutWindow::ShowHelpContents() {
+    app::help::OpenPage(platform_, this, app::help::kContentsPage);
 }
 
-void AboutWindow::ShowHelpContents() {
-    if (!platform_.ShowHelp(HelpFilePath()))
-        platform_.ShowError(this, QStringLiteral("Cannot open the help file %1").arg(HelpFilePath()));
+// The box keeps showing whether the entry is there, also when changing it failed.
+void AboutWindow::SetLoginReminder(bool on) {
+    const app::LoginReminder reminder(QCoreApplication::applicationFilePath());
+    if (reminder.SetOn(on)) return;
+    const QString failure = on ? QStringLiteral("Cannot create file %1") : QStringLiteral("Cannot delete file %1");
+    platform_.ShowError(this, failure.arg(app::LoginReminder::EntryPath()));
+    const QSignalBlocker quiet(reminderBox_);
+    reminderBox_->setChecked(app::LoginReminder::IsOn());
 }
 
 }  // namespace master

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QPushButton;
 
 namespace app {
@@ -10,21 +11,23 @@ class Platform;
 
 namespace master {
 
-// The program's name and version, and a way into the help.
+// The program's name and version, a way into the help, and the reminder
+// at login.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
     AboutWindow(app::Platform& platform, QWidget* parent);
 
     QPushButton* HelpButton() const { return helpButton_; }
-    // The help page installed beside the executable.
-    static QString HelpFilePath();
+    QCheckBox* ReminderBox() const { return reminderBox_; }
 
 private:
     void ShowHelpContents();
+    void SetLoginReminder(bool on);
 
     app::Platform& platform_;
     QPushButton* helpButton_;
+    QCheckBox* reminderBox_;
 };
 
 }  // namespace master

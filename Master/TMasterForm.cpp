@@ -8,11 +8,13 @@
 #include "Master/ImportPage.h"
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
+#include "Master/ScreenHelp.h"
 #include "Master/TicketsPage.h"
 #include "PrintTickets/TPrintDlg.h"
 #include "app/DataFileWriter.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
+#include "app/HelpManual.h"
 #include "app/LocaleFormats.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
@@ -57,6 +59,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     PlaceWindow();
     BuildPages();
     ConnectMainPage();
+    app::help::BindHelpKey(*this, platform_, [this] { return ScreenHelpPage(CurrentPage()); });
     ShowPage(MainPageIndex);
     lottery_.LoadTickets();
     lottery_.LoadHistory();

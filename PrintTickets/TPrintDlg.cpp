@@ -5,6 +5,7 @@
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/ErrorReport.h"
+#include "app/HelpManual.h"
 #include "app/Platform.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendarPopup.h"
@@ -77,6 +78,7 @@ TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState
     setTabOrder(button2_, spinEdit1_);
     ConfigureEngine(reportEngine1_);
     report_.Attach(reportEngine1_);
+    app::help::BindHelpKey(*this, context_.platform, QStringLiteral("print.html"));
 
     // FormCreate: the range starts as the next draw alone.
     const lottery::DayNumber today = app::DateText::FromQDate(context_.platform.Today());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -83,7 +84,9 @@ bool QtPlatform::OpenWebAddress(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));
 }
 
+// A browser handed a missing file would start only to show its own error.
 bool QtPlatform::ShowHelp(const QString& helpFilePath) {
+    if (!QFileInfo(helpFilePath).isFile()) return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath));
 }
 

@@ -10,6 +10,8 @@ TallimoApplication::TallimoApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Tallimo"));
     setOrganizationName(QStringLiteral("Brenwick"));
     setApplicationVersion(QStringLiteral("1.5"));
+    // Lets a Wayland desktop match the windows to the launcher and its icon.
+    setDesktopFileName(QStringLiteral("example.brenwick.tallimo"));
 }
 
 // The last resort only: every slot and event handler catches what it calls

@@ -8,9 +8,10 @@ packages=(
   qt6-base-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  desktop-file-utils appstream
 )
 case "${1:-}" in
-  --with-tools) packages+=(xvfb xauth imagemagick poppler-utils) ;;
+  --with-tools) packages+=(xvfb xauth imagemagick poppler-utils librsvg2-bin) ;;
   # libFuzzer and the sanitizers' runtimes come with clang's runtime package.
   --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac

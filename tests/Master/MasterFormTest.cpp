@@ -1,14 +1,20 @@
+#include "AddLineDlg/TAddLineForm.h"
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "Master/AboutWindow.h"
 #include "Master/ArtworkIconEngine.h"
+#include "Master/HeaderedList.h"
+#include "Master/HistoryPage.h"
 #include "Master/LogoPanel.h"
 #include "Master/MainPage.h"
 #include "Master/TMasterForm.h"
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
+#include "app/LoginReminder.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +55,18 @@ double MeanDifference(const QImage& first, const QImage& second) {
                      std::abs(qAlpha(p) - qAlpha(q));
         }
     return total / (4.0 * a.width() * a.height());
+}
+
+// The names of the pages handed to the help viewer, marked when the manual
+// has no such page.
+QStringList ManualPages(const FakePlatform& platform) {
+    QStringList names;
+    for (const QString& path : platform.helpFiles) {
+        const QString name = QFileInfo(path).fileName();
+        const bool written = QFileInfo::exists(QStringLiteral(TALLIMO_MANUAL_DIR "/") + name);
+        names << (written ? name : QStringLiteral("missing ") + name);
+    }
+    return names;
 }
 
 void ClearSettings() {
@@ -252,12 +270,64 @@ private slots:
         QCOMPARE(data.ReadTickets(), TicketFile(1, 0));
     }
 
-    void aboutOpensTheHelpFile() {
+    void aboutOpensTheManualsContents() {
         FakePlatform platform;
         master::AboutWindow about(platform, nullptr);
         QTest::mouseClick(about.HelpButton(), Qt::LeftButton);
-        QCOMPARE(platform.helpFiles, QStringList{master::AboutWindow::HelpFilePath()});
-        QVERIFY(master::AboutWindow::HelpFilePath().endsWith(QLatin1String("/Tallimo.html")));
+        QCOMPARE(ManualPages(platform), QStringList{"index.html"});
+    }
+
+    void f1OpensTheManualPageOfTheScreenInView() {
+        FakePlatform platform;
+        TestDataDir data;
+        TMasterForm form(platform, data.Paths(), false);
+        form.show();
+        form.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+        QTest::keyClick(&form, Qt::Key_F1);
+        QTest::mouseClick(form.Main()->BitBtn3(), Qt::LeftButton);
+        QTest::keyClick(form.History()->HistoryList(), Qt::Key_F1);
+        addlinedlg::TAddLineForm wizard(form.Context(), &form);
+        wizard.show();
+        wizard.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &wizard);
+        QTest::keyClick(&wizard, Qt::Key_F1);
+        QCOMPARE(ManualPages(platform), (QStringList{"main.html", "history.html", "wizard.html"}));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void theAboutBoxSetsAndClearsTheReminderAtLogin() {
+        FakePlatform platform;
+        const QString entry = app::LoginReminder::EntryPath();
+        QFile::remove(entry);
+        {
+            master::AboutWindow about(platform, nullptr);
+            QVERIFY(!about.ReminderBox()->isChecked());
+            QTest::mouseClick(about.ReminderBox(), Qt::LeftButton);
+            QVERIFY(QFileInfo::exists(entry));
+        }
+        master::AboutWindow again(platform, nullptr);
+        QVERIFY(again.ReminderBox()->isChecked());
+        QTest::mouseClick(again.ReminderBox(), Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(entry));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void aReminderThatCannotBeWrittenIsReportedAndShownOff() {
+        FakePlatform platform;
+        const QString entry = app::LoginReminder::EntryPath();
+        const QString folder = QFileInfo(entry).absolutePath();
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+        QFile blocker(folder);  // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        master::AboutWindow about(platform, nullptr);
+        QTest::mouseClick(about.ReminderBox(), Qt::LeftButton);
+        QVERIFY(!about.ReminderBox()->isChecked());
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file ") + entry);
+        QFile::remove(folder);
     }
 };
 
