@@ -142,7 +142,7 @@ void NumberBarChart::PaintBars(QPainter& painter) const {
 
 void NumberBarChart::PaintNumbers(QPainter& painter) const {
     QFont small = font();
-    small.setPixelSize(10);
+    small.setPixelSize(9);
     const int top = Plot().bottom() + 2;
     for (int number = 1; number <= kNumbers; ++number) {
         small.setBold(number == picked_);

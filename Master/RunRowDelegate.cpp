@@ -30,6 +30,8 @@ QString RunRowDelegate::PrizesText(const lottery::RunDraw& draw) {
             prizes << QStringLiteral("%1: %2").arg(QChar(u'A' + board - 1),
                                                    QString::fromStdString(lottery::ResultSheetTierText(tier)));
     }
+    // The ticket display's word for a draw that won nothing.
+    if (prizes.isEmpty()) return QString::fromStdString(lottery::TicketDisplayTierText(lottery::kNoPrizeTier));
     return prizes.join(QLatin1String(", "));
 }
 
@@ -45,7 +47,10 @@ void RunRowDelegate::PaintPrizes(QPainter& painter, const QRect& rect, const lot
                                  const RowColours& colours) const {
     const QRect mark(rect.left() + Left(2) + 5, rect.top() + (rect.height() - kMarkSize) / 2, kMarkSize, kMarkSize);
     painter.fillRect(mark, draw.Recorded() ? TierColour(draw.BestTier()) : MissingResultColour());
-    if (!draw.Recorded()) painter.setPen(colours.Shown(Qt::red));
+    if (!draw.Recorded())
+        painter.setPen(colours.Shown(Qt::red));
+    else if (draw.BestTier() == lottery::kNoPrizeTier)
+        painter.setPen(colours.Shown(QColor(128, 128, 128)));
     const int textLeft = Left(2) + 5 + kMarkSize + 6;
     // Ten winning boards at once would run past the row: the rest is elided.
     DrawText(painter, rect, textLeft,

@@ -22,8 +22,9 @@ struct RunRow {
 
 // The draw number and date as the history list shows them, then a mark in
 // the colour of the draw's best tier and the prize of each winning board in
-// the result sheet's words ("A: 3 Balls"); a draw without a result says so
-// in the history list's red for what is not recorded.
+// the result sheet's words ("A: 3 Balls"), or the ticket display's grey
+// "Nothing"; a draw without a result says so in the history list's red for
+// what is not recorded.
 class RunRowDelegate : public RowDelegate {
 public:
     RunRowDelegate(HeaderedList& list, const RowsModel<RunRow>& rows, const app::DateText& dates);

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace master {
 namespace {
 
@@ -54,13 +56,25 @@ int RunStripChart::MarksPerLine() const {
     return std::max(1, Area().width() / CellSize());
 }
 
+int RunStripChart::LineCount() const {
+    return std::max(1, (DrawCount() + MarksPerLine() - 1) / MarksPerLine());
+}
+
+// The lines share out the strip's height, so that a long run's marks stand
+// taller than they are wide rather than leave the strip half empty; a short
+// run's marks are at most twice as tall as wide.
+int RunStripChart::LineTop(int line) const {
+    const int height = std::min(Area().height(), 2 * CellSize() * LineCount());
+    return Area().top() + line * height / LineCount();
+}
+
 // A one-pixel gap parts the marks once they are large enough to spare it.
 QRect RunStripChart::MarkRect(int drawIndex) const {
     const int cell = CellSize();
     const int gap = cell >= 3 ? 1 : 0;
-    const QRect area = Area();
-    return {area.left() + drawIndex % MarksPerLine() * cell, area.top() + drawIndex / MarksPerLine() * cell,
-            cell - gap, cell - gap};
+    const int line = drawIndex / MarksPerLine();
+    const int top = LineTop(line);
+    return {Area().left() + drawIndex % MarksPerLine() * cell, top, cell - gap, LineTop(line + 1) - top - gap};
 }
 
 int RunStripChart::MarkAt(const QPoint& point) const {
@@ -69,8 +83,10 @@ int RunStripChart::MarkAt(const QPoint& point) const {
     const int cell = CellSize();
     const int column = (point.x() - area.left()) / cell;
     if (column >= MarksPerLine()) return -1;
-    const int drawIndex = (point.y() - area.top()) / cell * MarksPerLine() + column;
-    return drawIndex < DrawCount() ? drawIndex : -1;
+    int line = 0;
+    while (line < LineCount() && LineTop(line + 1) <= point.y()) ++line;
+    const int drawIndex = line * MarksPerLine() + column;
+    return line < LineCount() && drawIndex < DrawCount() ? drawIndex : -1;
 }
 
 QColor RunStripChart::MarkColour(int drawIndex) const {

@@ -40,6 +40,8 @@ private:
     QRect Area() const;
     int CellSize() const;
     int MarksPerLine() const;
+    int LineCount() const;
+    int LineTop(int line) const;
     QColor MarkColour(int drawIndex) const;
 
     const lottery::TicketRun* run_ = nullptr;

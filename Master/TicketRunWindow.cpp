@@ -105,15 +105,19 @@ void TicketRunWindow::BuildTotals() {
     }
 }
 
-// "Start: Sat 08 Feb 1997   Weeks: Unlimited   Draws: Both   3,118 draws up to Tue 08 Dec 2026"
+// "From Wed 05 Feb 1997, unlimited, both draws: 3,114 draws up to Tue 08 Dec 2026"
 QString TicketRunWindow::SummaryText(const lottery::TLine& ticket, lottery::DayNumber today) const {
     const auto start = lottery::WholeDayOf(ticket.StartDate());
-    const QString weeks = ticket.Weeks() < lottery::TLine::kUnlimitedWeeks ? QString::number(ticket.Weeks())
-                                                                           : QStringLiteral("Unlimited");
+    const QString weeks = ticket.Weeks() == 1                               ? QStringLiteral("1 week")
+                          : ticket.Weeks() < lottery::TLine::kUnlimitedWeeks ? QStringLiteral("%1 weeks").arg(ticket.Weeks())
+                                                                             : QStringLiteral("unlimited");
+    const QString drawDays = ticket.DrawDays() == 0 ? QStringLiteral("both draws")
+                                                    : QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays())) +
+                                                          QStringLiteral(" draws");
     const int draws = static_cast<int>(run_.draws.size());
-    return QStringLiteral("Start: %1   Weeks: %2   Draws: %3      %4 %5 up to %6")
-        .arg(start ? context_.dates.Display(*start, app::DateText::kRowDisplay) : QStringLiteral("none"), weeks,
-             QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays())), QLocale().toString(draws),
+    return QStringLiteral("From %1, %2, %3: %4 %5 up to %6")
+        .arg(start ? context_.dates.Display(*start, app::DateText::kRowDisplay) : QStringLiteral("no valid date"), weeks,
+             drawDays, QLocale().toString(draws),
              draws == 1 ? QStringLiteral("draw") : QStringLiteral("draws"),
              context_.dates.Display(today, app::DateText::kRowDisplay));
 }

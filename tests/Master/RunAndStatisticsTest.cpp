@@ -17,6 +17,7 @@
 #include "app/SettingsStore.h"
 #include "datepicker/DateField.h"
 #include "lottery/DrawCalendar.h"
+#include "tests/lottery/RealDraws.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -94,6 +96,17 @@ struct Context {
     app::AppContext context{platform, settings, dates};
 };
 
+void CheckNoLabelCutShort(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (!label->wordWrap()) QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+}
+
+// The window as the user sees it, saved when TALLIMO_SHOTS_DIR names a folder.
+void SaveShot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("TALLIMO_SHOTS_DIR");
+    if (!folder.isEmpty()) QVERIFY(window.grab().save(folder + QLatin1Char('/') + name, "PNG"));
+}
+
 lottery::TLine Ticket(int firstDraw, int16_t weeks, int16_t drawDays, std::initializer_list<lottery::TLine::Board> boards) {
     lottery::TLine ticket;
     lottery::TLine::BoardArray all{};
@@ -137,6 +150,7 @@ private slots:
                 QTest::keyClick(&window, Qt::Key_Escape);
                 QVERIFY(!window.isVisible());
             });
+            SaveShot(wizard, QStringLiteral("ticket-display.png"));
             QTest::mouseClick(run, Qt::LeftButton);
         });
         QTest::mouseClick(f.form->Tickets()->Button9(), Qt::LeftButton);
@@ -160,6 +174,7 @@ private slots:
         QCOMPARE(window.Run().draws.size(), std::size_t(3230));
         QVERIFY(strip->contentsRect().contains(strip->MarkRect(3229)));
         QVERIFY(strip->MarkRect(3229).width() >= 2);
+        QVERIFY(strip->MarkRect(3229).bottom() > strip->contentsRect().bottom() - strip->MarkRect(3229).height() - 8);
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->MarkRect(1000).center());
         QCOMPARE(window.RunList()->SelectedRow(), 1000);
         window.RunList()->SelectRow(12);
@@ -182,7 +197,7 @@ private slots:
         draw.tiers = {'5', lottery::RunDraw::kNoBoard, '6', '2', '6', '6', '6', '6', '6', '6'};
         QCOMPARE(master::RunRowDelegate::PrizesText(draw), QStringLiteral("A: 3 Balls, D: 5 and the Bonus"));
         draw.tiers.fill('6');
-        QCOMPARE(master::RunRowDelegate::PrizesText(draw), QString());
+        QCOMPARE(master::RunRowDelegate::PrizesText(draw), QStringLiteral("Nothing"));
     }
 
     // From the history page's button: every recorded draw to begin with, a
@@ -196,6 +211,7 @@ private slots:
             QVERIFY(!designed->geometry().intersects(statistics->geometry()));
         QVERIFY(page->rect().contains(statistics->geometry()));
         QCOMPARE(statistics->text(), QStringLiteral("&Statistics..."));
+        SaveShot(*f.form, QStringLiteral("history-page.png"));
         bool shown = false;
         WhenOpens<master::StatisticsWindow>([&](master::StatisticsWindow& window) {
             shown = true;
@@ -276,6 +292,57 @@ private slots:
         c.platform.fileAnswers.enqueue(QString());  // cancelled: nothing written, nothing said
         QTest::mouseClick(window.SaveButton(), Qt::LeftButton);
         QCOMPARE(c.platform.messages.size(), 1);
+    }
+
+    // The real results of every draw whose numbers are all 1..49, as a
+    // history the program could hold, completed with empty entries up to
+    // today as the program completes its own.
+    void realHistoryInBothWindows() {
+        const std::vector<lottery::test::RealDraw> draws =
+            lottery::test::ReadRealDraws(TALLIMO_SHARED_DATA "/uk-lotto/lotto.csv");
+        if (draws.empty()) QSKIP("the shared draw data is not beside this checkout");
+        lottery::THistoryList history;
+        for (const lottery::test::RealDraw& draw : draws)
+            if (std::all_of(draw.numbers.begin(), draw.numbers.end(), [](int16_t number) { return number <= 49; }))
+                history.Add(draw.numbers, draw.day);
+        history.FillMissingDraws(3230);
+        Context c;
+
+        master::StatisticsWindow statistics(c.context, history, nullptr);
+        statistics.show();
+        // The 49-ball game: draws 1 to 2065.
+        statistics.FromBox()->SetText(c.dates.ShortDateText(lottery::DrawDateOf(1)));
+        statistics.ToBox()->SetText(c.dates.ShortDateText(lottery::DrawDateOf(2065)));
+        statistics.Recount();
+        QCOMPARE(statistics.Statistics()->RecordedDraws(), 2065);
+        QCOMPARE(statistics.Statistics()->Of(23).asBall, 282);
+        QCOMPARE(statistics.Statistics()->Of(13).asBall, 215);
+        QCOMPARE(statistics.Statistics()->Of(20).asBall, 215);
+        statistics.ShowFigures(23);
+        CheckNoLabelCutShort(statistics);
+        SaveShot(statistics, QStringLiteral("statistics-window.png"));
+        if (!qEnvironmentVariable("TALLIMO_SHOTS_DIR").isEmpty())
+            QVERIFY(statistics.ChartImage().save(qEnvironmentVariable("TALLIMO_SHOTS_DIR") + "/statistics-chart.png"));
+
+        const lottery::TLine ticket = Ticket(117, lottery::TLine::kUnlimitedWeeks, 0,
+                                             {{3, 5, 14, 22, 30, 44}, {7, 12, 23, 31, 40, 45}, {1, 9, 17, 26, 38, 49}});
+        master::TicketRunWindow run(c.context, ticket, history, lottery::DrawDateOf(3230) + 3, nullptr);
+        run.show();
+        QCOMPARE(run.Run().draws.size(), std::size_t(3230 - 116));
+        int recorded = 0;
+        for (const lottery::RunDraw& draw : run.Run().draws) recorded += draw.Recorded();
+        QCOMPARE(recorded + run.Run().missingResults, 3230 - 116);
+        // Moved draws are recorded on their real days, not their calendar days.
+        QVERIFY(!run.Run().draws[178 - 117].Recorded());
+        QVERIFY(run.Run().draws[179 - 117].Recorded());
+        const auto fourBalls = std::find_if(run.Run().draws.begin(), run.Run().draws.end(),
+                                            [](const lottery::RunDraw& draw) { return draw.BestTier() == '4'; });
+        QVERIFY(fourBalls != run.Run().draws.end());
+        QTest::mouseClick(run.Strip(), Qt::LeftButton, {},
+                          run.Strip()->MarkRect(static_cast<int>(fourBalls - run.Run().draws.begin())).center());
+        QCOMPARE(master::RunRowDelegate::PrizesText(*fourBalls).contains(QStringLiteral("4 Balls")), true);
+        CheckNoLabelCutShort(run);
+        SaveShot(run, QStringLiteral("run-window.png"));
     }
 };
 

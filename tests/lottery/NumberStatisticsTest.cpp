@@ -91,10 +91,11 @@ TEST(NumberStatistics, RecordedSpanLeavesOutEmptyEntries) {
 // drawn numbers agree with a count made apart from the program (awk over
 // the results file).
 TEST(NumberStatistics, RealDrawsOneToTwoThousandSixtyFive) {
-    const std::vector<RealDraw> draws = ReadRealDraws(TALLIMO_SHARED_DATA "/uk-lotto/lotto.csv", 2065);
+    const std::vector<RealDraw> draws = ReadRealDraws(TALLIMO_SHARED_DATA "/uk-lotto/lotto.csv");
     if (draws.empty()) GTEST_SKIP() << "the shared draw data is not beside this checkout";
     THistoryList history;
-    for (const RealDraw& draw : draws) history.Add(draw.numbers, draw.day);
+    for (const RealDraw& draw : draws)
+        if (draw.drawNumber <= 2065) history.Add(draw.numbers, draw.day);
     const auto span = RecordedSpan(history);
     ASSERT_TRUE(span);
     const NumberStatistics statistics(history, span->first, span->last);

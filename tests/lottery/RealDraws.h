@@ -12,16 +12,16 @@
 namespace lottery::test {
 
 // The real draws of the shared results file (comma-separated, newest first,
-// balls in drawn order) up to a draw number, each with its real date, in
-// draw order; the first row of a draw number counts. Empty when the file is
-// not beside this checkout.
+// balls in drawn order), each with its real date, in draw order; the first
+// row of a draw number counts. Empty when the file is not beside this
+// checkout.
 struct RealDraw {
     int drawNumber = 0;
     DayNumber day = 0;
     THistoryLine::Numbers numbers{};
 };
 
-inline std::vector<RealDraw> ReadRealDraws(const std::string& path, int lastDrawNumber) {
+inline std::vector<RealDraw> ReadRealDraws(const std::string& path) {
     static const std::map<std::string, int> kMonths = {{"Jan", 1}, {"Feb", 2}, {"Mar", 3}, {"Apr", 4},
                                                        {"May", 5}, {"Jun", 6}, {"Jul", 7}, {"Aug", 8},
                                                        {"Sep", 9}, {"Oct", 10}, {"Nov", 11}, {"Dec", 12}};
@@ -36,7 +36,7 @@ inline std::vector<RealDraw> ReadRealDraws(const std::string& path, int lastDraw
         if (cells.size() < 12) continue;
         RealDraw draw;
         draw.drawNumber = std::stoi(cells[0]);
-        if (draw.drawNumber > lastDrawNumber || draws.count(draw.drawNumber)) continue;
+        if (draws.count(draw.drawNumber)) continue;
         draw.day = DayFromCivil({std::stoi(cells[4]), kMonths.at(cells[3]), std::stoi(cells[2])});
         for (std::size_t i = 0; i < draw.numbers.size(); ++i)
             draw.numbers[i] = static_cast<int16_t>(std::stoi(cells[5 + i]));
