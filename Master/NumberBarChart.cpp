@@ -1,5 +1,6 @@
 #include "Master/NumberBarChart.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,6 +30,7 @@ int RoundStep(int highest) {
 NumberBarChart::NumberBarChart(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void NumberBarChart::SetSeries(std::vector<Series> series) {
@@ -81,6 +83,10 @@ int NumberBarChart::ScaleTop() const {
 void NumberBarChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (picked_ != 0) painter.fillRect(Column(picked_), kPickedShade);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     PaintTitleAndKey(painter);
     PaintScale(painter);
     PaintBars(painter);
@@ -151,6 +157,18 @@ void NumberBarChart::PaintNumbers(QPainter& painter) const {
         painter.drawText(QRect(column.left() - 4, top, column.width() + 8, kNumbersHeight - 2), Qt::AlignCenter,
                          QString::number(number));
     }
+}
+
+void NumberBarChart::keyPressEvent(QKeyEvent* event) {
+    int number = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: number = std::max(1, picked_ - 1); break;
+    case Qt::Key_Right: number = std::min(kNumbers, picked_ + 1); break;
+    case Qt::Key_Home: number = 1; break;
+    case Qt::Key_End: number = kNumbers; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    emit NumberClicked(number);
 }
 
 void NumberBarChart::mousePressEvent(QMouseEvent* event) {

@@ -10,7 +10,8 @@ namespace master {
 
 // A bar for each number 1..49, its series stacked one on the other, under a
 // title with a key to the series' colours and over a scale of whole counts.
-// Clicking a bar picks that number; the picked number's place is shaded.
+// Clicking a bar picks that number, as do the arrow keys, Home and End
+// from the keyboard; the picked number's place is shaded.
 class NumberBarChart : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +40,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QRect Plot() const;

@@ -226,6 +226,15 @@ private slots:
             QCOMPARE(window.SinceChart()->Picked(), 1);
             QTest::mouseClick(window.SinceChart(), Qt::LeftButton, {}, window.SinceChart()->Column(4).center());
             QVERIFY(window.FiguresLabel()->text().endsWith(QStringLiteral(", 1 draw ago.")));
+            // From the keyboard: the arrows step from the picked number, the
+            // ends stop them.
+            QTest::keyClick(window.SinceChart(), Qt::Key_Left);
+            QCOMPARE(window.CountsChart()->Picked(), 3);
+            QTest::keyClick(window.CountsChart(), Qt::Key_End);
+            QTest::keyClick(window.CountsChart(), Qt::Key_Right);
+            QCOMPARE(window.SinceChart()->Picked(), 49);
+            QVERIFY(window.FiguresLabel()->text().startsWith(QStringLiteral("Number 49: drawn 0 times")));
+            QVERIFY(window.FiguresLabel()->text().endsWith(QStringLiteral("Not drawn in this range.")));
 
             window.FromBox()->SetText(QStringLiteral("xx"));
             emit window.FromBox()->lineEdit()->editingFinished();
