@@ -39,7 +39,8 @@ void RunRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, con
     const lottery::RunDraw& draw = *rows_.At(row).draw;
     DrawText(painter, rect, Width(0) / 2 - TextWidth(painter, QStringLiteral("999")) / 2,
              QStringLiteral("%1").arg(draw.drawNumber, 3, 10, QLatin1Char('0')));
-    DrawText(painter, rect, Left(1) + 5, dates_.Display(lottery::DrawDateOf(draw.drawNumber), app::DateText::kRowDisplay));
+    DrawText(painter, rect, Left(1) + 5,
+             dates_.Display(lottery::DrawDateOf(draw.drawNumber), app::DateText::kRowDisplay));
     PaintPrizes(painter, rect, draw, colours);
 }
 

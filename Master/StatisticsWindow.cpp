@@ -32,7 +32,9 @@ QString Counted(int count, const QString& one, const QString& many) {
     return QStringLiteral("%1 %2").arg(QLocale().toString(count), count == 1 ? one : many);
 }
 
-std::vector<int> Column(const lottery::NumberStatistics* statistics, int (*value)(const lottery::NumberStatistics&, int)) {
+// Each number's value, or 0 for every number while the range is at fault.
+std::vector<int> ValuesOf(const lottery::NumberStatistics* statistics,
+                          int (*value)(const lottery::NumberStatistics&, int)) {
     std::vector<int> values;
     for (int number = 1; number <= NumberBarChart::kNumbers; ++number)
         values.push_back(statistics ? value(*statistics, number) : 0);
@@ -155,10 +157,10 @@ void StatisticsWindow::ShowCharts() {
     const lottery::NumberStatistics* statistics = statistics_ ? &*statistics_ : nullptr;
     countsChart_->SetSeries(
         {{QStringLiteral("Balls"), kBallColour,
-          Column(statistics, [](const lottery::NumberStatistics& s, int n) { return s.Of(n).asBall; })},
+          ValuesOf(statistics, [](const lottery::NumberStatistics& s, int n) { return s.Of(n).asBall; })},
          {QStringLiteral("Bonus Ball"), kBonusColour,
-          Column(statistics, [](const lottery::NumberStatistics& s, int n) { return s.Of(n).asBonus; })}});
-    sinceChart_->SetSeries({{QStringLiteral("Draws"), kSinceColour, Column(statistics, DrawsWaited)}});
+          ValuesOf(statistics, [](const lottery::NumberStatistics& s, int n) { return s.Of(n).asBonus; })}});
+    sinceChart_->SetSeries({{QStringLiteral("Draws"), kSinceColour, ValuesOf(statistics, DrawsWaited)}});
     ShowFigures(countsChart_->Picked());
 }
 

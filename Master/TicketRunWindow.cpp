@@ -40,6 +40,16 @@ QString TotalCaption(int index) {
                                                                : lottery::ResultSheetTierText(tier));
 }
 
+QString WeeksWords(int weeks) {
+    if (weeks >= lottery::TLine::kUnlimitedWeeks) return QStringLiteral("unlimited");
+    return weeks == 1 ? QStringLiteral("1 week") : QStringLiteral("%1 weeks").arg(weeks);
+}
+
+QString DrawDaysWords(int drawDays) {
+    if (drawDays == 0) return QStringLiteral("both draws");
+    return QString::fromStdString(lottery::DrawDaysText(drawDays)) + QStringLiteral(" draws");
+}
+
 }  // namespace
 
 TicketRunWindow::TicketRunWindow(const app::AppContext& context, const lottery::TLine& ticket,
@@ -62,15 +72,7 @@ TicketRunWindow::TicketRunWindow(const app::AppContext& context, const lottery::
     strip_->setGeometry(12, 54, kWidth - 24, 96);
     strip_->SetRun(&run_);
 
-    runList_ = new HeaderedList(this, QRect(12, 156, kWidth - 24, 250),
-                                {{" Draw", 53}, {" Date of Draw", 130}, {" Prizes", kWidth - 24 - 2 - 53 - 130}});
-    runList_->setObjectName(QStringLiteral("RunList"));
-    rows_ = new RowsModel<RunRow>(this);
-    runList_->SetModel(rows_, new RunRowDelegate(*runList_, *rows_, context_.dates));
-    std::vector<RunRow> rows;
-    rows.reserve(run_.draws.size());
-    for (const lottery::RunDraw& draw : run_.draws) rows.push_back({&draw});
-    rows_->SetRows(std::move(rows));
+    BuildRunList();
     BuildTotals();
 
     closeButton_ = MakeButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
@@ -83,6 +85,19 @@ TicketRunWindow::TicketRunWindow(const app::AppContext& context, const lottery::
     // The latest draw is the one the user most likely came for.
     ShowDraw(static_cast<int>(run_.draws.size()) - 1);
     MoveToStoredPosition(*this, context_.settings, kWindowSection);
+}
+
+// One row per draw of the run, in draw order.
+void TicketRunWindow::BuildRunList() {
+    runList_ = new HeaderedList(this, QRect(12, 156, kWidth - 24, 250),
+                                {{" Draw", 53}, {" Date of Draw", 130}, {" Prizes", kWidth - 24 - 2 - 53 - 130}});
+    runList_->setObjectName(QStringLiteral("RunList"));
+    rows_ = new RowsModel<RunRow>(this);
+    runList_->SetModel(rows_, new RunRowDelegate(*runList_, *rows_, context_.dates));
+    std::vector<RunRow> rows;
+    rows.reserve(run_.draws.size());
+    for (const lottery::RunDraw& draw : run_.draws) rows.push_back({&draw});
+    rows_->SetRows(std::move(rows));
 }
 
 // Two lines of four: the five prizes and no prize count boards of the
@@ -108,16 +123,10 @@ void TicketRunWindow::BuildTotals() {
 // "From Wed 05 Feb 1997, unlimited, both draws: 3,114 draws up to Tue 08 Dec 2026"
 QString TicketRunWindow::SummaryText(const lottery::TLine& ticket, lottery::DayNumber today) const {
     const auto start = lottery::WholeDayOf(ticket.StartDate());
-    const QString weeks = ticket.Weeks() == 1                               ? QStringLiteral("1 week")
-                          : ticket.Weeks() < lottery::TLine::kUnlimitedWeeks ? QStringLiteral("%1 weeks").arg(ticket.Weeks())
-                                                                             : QStringLiteral("unlimited");
-    const QString drawDays = ticket.DrawDays() == 0 ? QStringLiteral("both draws")
-                                                    : QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays())) +
-                                                          QStringLiteral(" draws");
     const int draws = static_cast<int>(run_.draws.size());
     return QStringLiteral("From %1, %2, %3: %4 %5 up to %6")
-        .arg(start ? context_.dates.Display(*start, app::DateText::kRowDisplay) : QStringLiteral("no valid date"), weeks,
-             drawDays, QLocale().toString(draws),
+        .arg(start ? context_.dates.Display(*start, app::DateText::kRowDisplay) : QStringLiteral("no valid date"),
+             WeeksWords(ticket.Weeks()), DrawDaysWords(ticket.DrawDays()), QLocale().toString(draws),
              draws == 1 ? QStringLiteral("draw") : QStringLiteral("draws"),
              context_.dates.Display(today, app::DateText::kRowDisplay));
 }

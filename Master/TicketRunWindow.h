@@ -38,6 +38,7 @@ public slots:
     void done(int result) override;
 
 private:
+    void BuildRunList();
     void BuildTotals();
     QString SummaryText(const lottery::TLine& ticket, lottery::DayNumber today) const;
     void ShowDraw(int drawIndex);

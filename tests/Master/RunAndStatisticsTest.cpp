@@ -107,7 +107,8 @@ void SaveShot(QWidget& window, const QString& name) {
     if (!folder.isEmpty()) QVERIFY(window.grab().save(folder + QLatin1Char('/') + name, "PNG"));
 }
 
-lottery::TLine Ticket(int firstDraw, int16_t weeks, int16_t drawDays, std::initializer_list<lottery::TLine::Board> boards) {
+lottery::TLine Ticket(int firstDraw, int16_t weeks, int16_t drawDays,
+                      std::initializer_list<lottery::TLine::Board> boards) {
     lottery::TLine ticket;
     lottery::TLine::BoardArray all{};
     std::copy(boards.begin(), boards.end(), all.begin());
@@ -207,7 +208,8 @@ private slots:
         QTest::mouseClick(f.form->Main()->BitBtn3(), Qt::LeftButton);
         master::HistoryPage* page = f.form->History();
         QPushButton* statistics = page->StatisticsButton();
-        for (QPushButton* designed : {page->Button11(), page->Button15(), page->Button16(), page->Button13(), page->Button14()})
+        for (QPushButton* designed :
+             {page->Button11(), page->Button15(), page->Button16(), page->Button13(), page->Button14()})
             QVERIFY(!designed->geometry().intersects(statistics->geometry()));
         QVERIFY(page->rect().contains(statistics->geometry()));
         QCOMPARE(statistics->text(), QStringLiteral("&Statistics..."));
@@ -254,7 +256,8 @@ private slots:
     void statisticsFollowTheRange() {
         Context c;
         lottery::THistoryList history;
-        for (int drawNumber = 117; drawNumber <= 126; ++drawNumber) history.Add(kResult, lottery::DrawDateOf(drawNumber));
+        for (int drawNumber = 117; drawNumber <= 126; ++drawNumber)
+            history.Add(kResult, lottery::DrawDateOf(drawNumber));
         master::StatisticsWindow window(c.context, history, nullptr);
         QCOMPARE(window.FromBox()->Text(), c.dates.ShortDateText(lottery::DrawDateOf(117)));
         QCOMPARE(window.ToBox()->Text(), c.dates.ShortDateText(lottery::DrawDateOf(126)));

@@ -38,7 +38,8 @@ TEST(TicketRun, DrawsOfTheRunAsTheCalendarGivesThem) {
               (std::vector<int>{118, 119, 120, 121}));
     EXPECT_EQ(DrawNumbers(RunOfTicket(Ticket({kNoWin}, 118, 2, 2), none, farAhead)), (std::vector<int>{118, 120}));
     // Unlimited from the first draw: Saturdays only until Wednesdays began.
-    const TicketRun sinceTheStart = RunOfTicket(Ticket({kNoWin}, 1, TLine::kUnlimitedWeeks, 0), none, DrawDateOf(119) + 1);
+    const TicketRun sinceTheStart =
+        RunOfTicket(Ticket({kNoWin}, 1, TLine::kUnlimitedWeeks, 0), none, DrawDateOf(119) + 1);
     ASSERT_EQ(sinceTheStart.draws.size(), 119u);
     EXPECT_EQ(sinceTheStart.draws.back().drawNumber, 119);
     // Today's draw is part of the run; tomorrow's is not yet.
