@@ -193,7 +193,8 @@ private slots:
     void prizesInTheResultSheetWords() {
         lottery::RunDraw draw;
         QCOMPARE(master::RunRowDelegate::PrizesText(draw), QStringLiteral("No result recorded"));
-        const lottery::THistoryLine result(lottery::THistoryLine::PaddedNumbers{1, 2, 3, 4, 5, 6, 7, 0}, 35466);
+        lottery::THistoryLine result;
+        result.SetResult({1, 2, 3, 4, 5, 6, 7}, 35466);
         draw.result = &result;
         draw.tiers = {'5', lottery::RunDraw::kNoBoard, '6', '2', '6', '6', '6', '6', '6', '6'};
         QCOMPARE(master::RunRowDelegate::PrizesText(draw), QStringLiteral("A: 3 Balls, D: 5 and the Bonus"));
