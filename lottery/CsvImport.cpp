@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <vector>
 
@@ -86,7 +85,7 @@ const CsvLayout* LayoutOf(std::string_view header) {
     const Cells cells = CellsOf(header);
     for (const CsvLayout& layout : kLayouts)
         if (cells.size() >= layout.header.size() &&
-            std::ranges::equal(layout.header, cells | std::views::take(layout.header.size()), SameInAnyCase))
+            std::equal(layout.header.begin(), layout.header.end(), cells.begin(), SameInAnyCase))
             return &layout;
     return nullptr;
 }
