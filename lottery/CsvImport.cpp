@@ -13,7 +13,8 @@ namespace {
 
 using Cells = std::vector<std::string>;
 
-// The draws are counted by a game of 49 balls.
+// The game whose results the history keeps draws balls 1..49; a ball
+// above that is the later, larger game.
 constexpr int kHighestBall = 49;
 
 struct CsvDraw {
