@@ -248,7 +248,12 @@ void TMasterForm::Button5Click() {
 }
 
 // "Cancel" on the tickets and history pages: back to the last saved tickets.
+// It answers Escape, which is easily pressed to dismiss something else, so
+// changes are only thrown away when the user says so.
 void TMasterForm::Button3Click() {
+    if (lottery_.TicketsChanged() &&
+        !platform_.AskYesNo(this, QStringLiteral("Tallimo"), QStringLiteral("Discard the changes to your tickets?")))
+        return;
     lottery_.LoadTickets();
     // A built list's rows point into the tickets just replaced.
     if (ticketsPage_) ticketsPage_->FillTicketsList();

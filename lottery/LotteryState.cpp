@@ -31,13 +31,15 @@ void LotteryState::LoadTickets() {
     ByteReader reader(file.bytes);
     reader.ReadUInt16();  // the format word is not checked
     ticketList_.ReadFrom(reader);
+    ticketsChanged_ = false;
 }
 
-void LotteryState::SaveTickets() const {
+void LotteryState::SaveTickets() {
     ByteWriter writer;
     writer.WriteUInt16(1);
     ticketList_.WriteTo(writer);
     WriteDataFile(ticketFilePath_, ticketFileUnreadable_, writer.Bytes());
+    ticketsChanged_ = false;
 }
 
 // A file that could not be read at the last load and is still there keeps
@@ -57,16 +59,19 @@ void LotteryState::FreeTickets() {
 
 const TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
                                      DayNumber startDate, int16_t weeks, int16_t drawDays) {
+    ticketsChanged_ = true;
     return ticketList_.AddTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
                                  const std::string& description, DayNumber startDate,
                                  int16_t weeks, int16_t drawDays) {
+    ticketsChanged_ = true;
     Editable(ticket).SetTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::DeleteTicket(const TLine& ticket) {
+    ticketsChanged_ = true;
     ticketList_.DeleteTicket(ticket);
 }
 

@@ -43,7 +43,10 @@ public:
     // Throws LotteryError when the file cannot be written, or when it was
     // there but could not be read at the last load: its tickets are unknown,
     // and an empty list written in their place would lose them.
-    void SaveTickets() const;
+    void SaveTickets();
+    // Whether tickets were added, changed or deleted since they were last
+    // loaded or saved: what a reload would throw away.
+    bool TicketsChanged() const { return ticketsChanged_; }
     void FreeTickets();
     const TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
                      DayNumber startDate, int16_t weeks, int16_t drawDays);
@@ -101,6 +104,7 @@ private:
     int latestDrawNumber_;
     TLineList ticketList_;
     bool ticketFileUnreadable_ = false;
+    bool ticketsChanged_ = false;
     THistoryList drawHistory_;
     bool historyFileUnreadable_ = false;
 };
