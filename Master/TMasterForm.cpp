@@ -325,15 +325,25 @@ void TMasterForm::Finish() {
 
 void TMasterForm::closeEvent(QCloseEvent* event) {
     if (!warnMode_) {
-        settings_.WriteInteger(kMainWindowSection, QStringLiteral("Left"), x());
-        settings_.WriteInteger(kMainWindowSection, QStringLiteral("Top"), y());
-        const QStringList failures = SaveDataFiles();
+        const QStringList failures = SaveWindowAndData();
         if (!failures.isEmpty() && !CloseAfterFailedSave(failures)) {
             event->ignore();
             return;
         }
     }
     event->accept();
+}
+
+void TMasterForm::SaveAtSessionEnd() {
+    if (warnMode_) return;
+    const QStringList failures = SaveWindowAndData();
+    if (!failures.isEmpty()) platform_.ShowError(this, failures.join(QLatin1String("\r\n")));
+}
+
+QStringList TMasterForm::SaveWindowAndData() {
+    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Left"), x());
+    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Top"), y());
+    return SaveDataFiles();
 }
 
 // Each file is saved even when the other fails, so that one bad file never

@@ -40,6 +40,9 @@ public:
     void ShowPage(int index);
     int CurrentPage() const;
     void UpdateMainCounters();
+    // When the desktop session ends: what closing saves, saved now without
+    // closing, as the session may yet go on.
+    void SaveAtSessionEnd();
 
     // The pages other than the main one are built on first use.
     MainPage* Main() const { return mainPage_; }
@@ -75,6 +78,7 @@ private:
     void Button5Click();
     void Button3Click();
     void Button19Click(const QPushButton* raisedBy);
+    QStringList SaveWindowAndData();
     QStringList SaveDataFiles();
     bool CloseAfterFailedSave(const QStringList& failures);
 

@@ -3,6 +3,7 @@
 #include "app/QtPlatform.h"
 #include "app/SingleCopyLock.h"
 #include "app/TallimoApplication.h"
+#include "app/TerminationSignal.h"
 
 int main(int argc, char** argv) {
     app::TallimoApplication application(argc, argv);
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
         form.close();
         return 0;
     }
+    app::TerminationSignal termination(form);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &form, &master::TMasterForm::SaveAtSessionEnd);
     form.show();
     return QApplication::exec();
 }
