@@ -47,7 +47,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
       dates_(ProgramDateText()),
       context_{platform, settings_, dates_},
       lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
-               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile) {
+               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile),
+      dataFolderNotice_(paths) {
     setObjectName(QStringLiteral("MasterForm"));
     setWindowTitle(QStringLiteral("Tallimo"));
     setFixedSize(583, 441);
@@ -58,6 +59,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     BuildPages();
     ConnectMainPage();
     ShowPage(MainPageIndex);
+    lottery_.ReadUnsavedFilesFrom(paths.formerTicketFilePath.toStdString(), paths.formerHistoryFilePath.toStdString());
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here
@@ -133,6 +135,7 @@ ImportPage* TMasterForm::Import() {
     importPage_ = Install(ImportPageIndex, new ImportPage(platform_, lottery_, sheets_));
     connect(importPage_->Button8(), &QPushButton::clicked, this, [this] { ShowPage(HistoryPageIndex); });
     connect(importPage_, &ImportPage::Finished, this, &TMasterForm::BitBtn3Click);
+    connect(importPage_, &ImportPage::Finished, this, [this] { dataFolderNotice_.AfterSave(platform_, this); });
     return importPage_;
 }
 
@@ -244,7 +247,9 @@ void TMasterForm::BitBtn1Click() {
 
 // "Save" on the tickets and history pages.
 void TMasterForm::Button5Click() {
-    if (app::RunReportingFailure(platform_, this, [this] { lottery_.SaveTickets(); })) ShowPage(MainPageIndex);
+    if (!app::RunReportingFailure(platform_, this, [this] { lottery_.SaveTickets(); })) return;
+    dataFolderNotice_.AfterSave(platform_, this);
+    ShowPage(MainPageIndex);
 }
 
 // "Cancel" on the tickets and history pages: back to the last saved tickets.
@@ -330,12 +335,15 @@ void TMasterForm::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        if (failures.isEmpty()) dataFolderNotice_.AfterSave(platform_, this);
     }
     event->accept();
 }
 
 void TMasterForm::SaveAtSessionEnd() {
     if (warnMode_) return;
+    // Nothing but a failure may hold up the session's end.
+    dataFolderNotice_.Drop();
     const QStringList failures = SaveWindowAndData();
     if (!failures.isEmpty()) platform_.ShowError(this, failures.join(QLatin1String("\r\n")));
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/DataFilePaths.h"
+#include "app/DataFolderNotice.h"
 #include "app/DateText.h"
 #include "app/SettingsStore.h"
 #include "lottery/LotteryState.h"
@@ -89,6 +90,7 @@ private:
     app::DateText dates_;
     app::AppContext context_;
     lottery::LotteryState lottery_;
+    app::DataFolderNotice dataFolderNotice_;
 
     QStackedWidget* sheets_ = nullptr;
     MainPage* mainPage_ = nullptr;

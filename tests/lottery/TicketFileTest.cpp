@@ -208,6 +208,21 @@ TEST_F(TicketFileTest, AFailedSaveLeavesTheOldFileAndTheListAsTheyWere) {
     EXPECT_TRUE(state.TicketsChanged());
 }
 
+TEST_F(TicketFileTest, AFileNotYetSavedIsReadFromWhereItStoodBefore) {
+    const std::filesystem::path former = dir_ / "former.TKT";
+    WriteBytes(former, ExampleTicketFile());
+    LotteryState state = State();
+    state.ReadUnsavedFilesFrom(former.string(), "");
+    state.LoadTickets();
+    ASSERT_EQ(state.TicketCount(), 1);
+    state.DeleteTicket(state.TicketList().At(0));
+    state.SaveTickets();
+    EXPECT_EQ(ReadFile(), Hex("01 00 00 00 "));
+    EXPECT_EQ(ReadBytes(former), ExampleTicketFile());
+    state.LoadTickets();  // from its own path, now that it is saved there
+    EXPECT_EQ(state.TicketCount(), 0);
+}
+
 TEST_F(TicketFileTest, OnlyEditsSinceTheLastLoadOrSaveCountAsChanges) {
     WriteFile(ExampleTicketFile());
     LotteryState state = State();
