@@ -1,9 +1,11 @@
+#include "CommandLine/CommandLine.h"
 #include "Master/TMasterForm.h"
 #include "app/DataFilePaths.h"
 #include "app/QtPlatform.h"
 #include "app/TallimoApplication.h"
 
 int main(int argc, char** argv) {
+    if (commandline::CommandLine::Wanted(argc, argv)) return commandline::CommandLine::Run(argc, argv);
     app::TallimoApplication application(argc, argv);
     const bool warnMode = app::TallimoApplication::IsWarnMode(QApplication::arguments());
     app::QtPlatform platform;
