@@ -9,6 +9,7 @@ class Platform;
 }
 namespace lottery {
 class LotteryState;
+struct ImportResult;
 }
 
 namespace master {
@@ -34,7 +35,7 @@ signals:
 
 private:
     void ReportImportFailure(const QString& reason);
-    void ReportDrawsLeftOut(int count);
+    void ReportDrawsLeftOut(const lottery::ImportResult& result);
 
     app::Platform& platform_;
     lottery::LotteryState& lottery_;

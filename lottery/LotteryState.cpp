@@ -136,7 +136,7 @@ std::string LotteryState::DrawNumbersText(int drawNumber) const {
     const THistoryLine* entry = drawHistory_.FindDrawOn(DrawDateOf(drawNumber));
     if (!entry) return {};
     std::string text;
-    for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text += "\t" + entry->NumberText(index);
+    for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text.append("\t").append(entry->NumberText(index));
     return text;
 }
 
