@@ -9,6 +9,7 @@
 #include "lottery/WholeFile.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace master {
@@ -99,11 +100,11 @@ void ImportPage::ReportImportFailure(const QString& reason) {
 
 void ImportPage::ReportDrawsLeftOut(const lottery::ImportResult& result) {
     const auto draws = [](int count) {
-        return count == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(count);
+        return count == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(QLocale().toString(count));
     };
     QStringList notes;
     if (result.laterGameDrawsLeftOut > 0)
-        notes << QStringLiteral("%1 imported; %2 from %3 on left out: the game has balls above 49 from that day.")
+        notes << QStringLiteral("%1 imported; %2 with balls above 49 left out (from %3 on, when the game changed).")
                      .arg(draws(result.drawsImported), draws(result.laterGameDrawsLeftOut),
                           app::DateText::ToQDate(result.laterGameFrom).toString(QStringLiteral("dd-MMM-yyyy")));
     if (result.drawsLeftOut > 0)

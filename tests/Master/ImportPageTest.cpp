@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(f.form->Lottery().DrawHistory().At(1).Number(6), 49);
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.messages.last().kind, QStringLiteral("Warning"));
-        QCOMPARE(f.Message(), QStringLiteral("3 draws imported; 1 draw from 15-Feb-1997 on left out: the game has "
-                                             "balls above 49 from that day."));
+        QCOMPARE(f.Message(), QStringLiteral("3 draws imported; 1 draw with balls above 49 left out (from 15-Feb-1997 "
+                                             "on, when the game changed)."));
     }
 
     // 32766 lines leave room for one of the 120 draws the file lacks.
