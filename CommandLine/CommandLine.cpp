@@ -5,13 +5,12 @@
 #include "PrintTickets/DrawReport.h"
 #include "app/DataFileWriter.h"
 #include "app/ErrorReport.h"
+#include "app/SingleCopyLock.h"
 #include "app/TallimoApplication.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/TicketRow.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QLockFile>
 #include <QTextStream>
 
 namespace commandline {
@@ -165,25 +164,15 @@ const lottery::THistoryLine* CommandLine::RecordedDraw(int drawNumber) {
 // The Import Numbers page's own import, with its messages on standard error.
 int CommandLine::Import(const QStringList& operands) {
     if (operands.size() != 1) return Usage(QStringLiteral("--import takes one file name."));
-    QLockFile lock(paths_.ticketFilePath + QStringLiteral(".lock"));
-    if (!ClaimDataFiles(lock)) return kFailure;
+    // The window would write its own history back over the imported one
+    // when it closes.
+    app::SingleCopyLock lock(paths_.ticketFilePath);
+    if (!lock.Claim(platform_)) return kFailure;
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     master::ImportPage page(platform_, lottery_, nullptr);
     page.Import(operands.first());
     return Finished();
-}
-
-// The window would write its own history back over the imported one when
-// it closes. A lock file that cannot be made at all stops nothing: the
-// write itself then reports the folder.
-bool CommandLine::ClaimDataFiles(QLockFile& lock) {
-    lock.setStaleLockTime(0);
-    if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError) return true;
-    platform_.ShowError(nullptr, QStringLiteral("Tallimo is already running with these files:\r\n%1\r\n\r\n"
-                                                "Close the other copy first.")
-                                     .arg(QDir::toNativeSeparators(paths_.ticketFilePath)));
-    return false;
 }
 
 int CommandLine::Pdf(const QStringList& operands) {

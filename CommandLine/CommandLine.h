@@ -11,8 +11,6 @@
 
 #include <optional>
 
-class QLockFile;
-
 namespace commandline {
 
 // The program run from a script: one command on the window's data files,
@@ -46,8 +44,6 @@ private:
     const lottery::THistoryLine* RecordedDraw(int drawNumber);
     // A draw number stands for its draw's date.
     QString DateOrDrawNumber(const QString& text) const;
-    // False after telling the user, when the window has the files open.
-    bool ClaimDataFiles(QLockFile& lock);
     int Usage(const QString& message);
     int Finished() const { return platform_.ErrorShown() ? kFailure : kSuccess; }
 
