@@ -25,13 +25,15 @@ public:
     QPushButton* Button8() const { return button8_; }
 
     void Button1Click();
+    // Rebuilds the history from the file at the path, telling the user
+    // through the platform how it went.
+    void Import(const QString& path);
 
 signals:
     // The import has run, well or not: the history list wants refreshing.
     void Finished();
 
 private:
-    void Import(const QString& path);
     void ReportImportFailure(const QString& reason);
     void ReportDrawsLeftOut(const lottery::ImportResult& result);
 

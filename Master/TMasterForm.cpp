@@ -15,7 +15,6 @@
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/HelpManual.h"
-#include "app/LocaleFormats.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
 #include "lottery/LotteryError.h"
@@ -32,12 +31,6 @@ namespace {
 
 const QString kMainWindowSection = QStringLiteral("Main Window");
 
-app::DateText ProgramDateText() {
-    const QLocale locale = QLocale::system();
-    const app::LocaleFormats formats = app::ReadLocaleFormats(locale);
-    return app::DateText(locale, app::TrimShortDateFormat(formats.shortDateFormat));
-}
-
 }  // namespace
 
 TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& paths, bool warnMode,
@@ -46,7 +39,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       platform_(platform),
       warnMode_(warnMode),
-      dates_(ProgramDateText()),
+      dates_(app::DateText::ForSystemLocale()),
       context_{platform, settings_, dates_},
       lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
                [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile),

@@ -36,17 +36,6 @@ constexpr QRect kSaveAsPdfPlace(8, 168, 77, 30);
 constexpr int kTitleBarRoom = 100;
 constexpr int kButtonGap = 4;
 
-const QString kFirstNotADate =
-    QStringLiteral("The First Draw Date is not a valid date. Please re-specify before continuing");
-const QString kLastNotADate =
-    QStringLiteral("The Last Draw Date is not a valid date. Please re-specify before continuing");
-const QString kFirstNotADrawDate =
-    QStringLiteral("The First Draw Date is not a valid Lottery Draw date. Please re-specify before continuing");
-const QString kLastNotADrawDate =
-    QStringLiteral("The Last Draw Date is not a valid Lottery Draw date. Please re-specify before continuing");
-const QString kLastBeforeFirst =
-    QStringLiteral("The Last Draw Date cannot be before the First Draw Date. Please re-specify before continuing");
-
 std::unique_ptr<report::ReportSurface> SystemPrinter(app::Platform& platform) {
     return std::make_unique<report::PrinterSurface>([&platform] { return !platform.PrinterNames().isEmpty(); });
 }
@@ -65,6 +54,7 @@ TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState
     : QDialog(parent),
       context_(context),
       report_(context, lottery),
+      rangePrinter_(context, report_, this),
       reportEngine1_(printer ? std::move(printer) : SystemPrinter(context.platform)) {
     setObjectName(QStringLiteral("PrintDlg"));
     setFixedSize(kDesignSize);
@@ -76,7 +66,7 @@ TPrintDlg::TPrintDlg(const app::AppContext& context, const lottery::LotteryState
     setTabOrder(preview_, saveAsPdf_);
     setTabOrder(saveAsPdf_, button2_);
     setTabOrder(button2_, spinEdit1_);
-    ConfigureEngine(reportEngine1_);
+    rangePrinter_.ConfigureEngine(reportEngine1_);
     report_.Attach(reportEngine1_);
     app::help::BindHelpKey(*this, context_.platform, QStringLiteral("print.html"));
 
@@ -133,16 +123,6 @@ void TPrintDlg::BuildButtons() {
     connect(button2_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TPrintDlg::ConfigureEngine(report::TReportEngine& engine) {
-    engine.StatusFormat = QStringLiteral("Printing page %p");
-    engine.SetUnitsFactor(1.0);
-    engine.Title = QStringLiteral("Tallimo");
-    engine.SetOrientation(report::poPortrait);
-    engine.ScaleX = 100;
-    engine.ScaleY = 100;
-    engine.ShowError = [this](const QString& message) { context_.platform.ShowError(this, message); };
-}
-
 void TPrintDlg::PrepareChecklist(const std::vector<lottery::TicketRow>& rows) { report_.SetChecklist(rows); }
 
 void TPrintDlg::PrepareResultSheet(std::vector<lottery::CheckRow> rows, const lottery::THistoryLine& draw) {
@@ -191,7 +171,7 @@ void TPrintDlg::Button1Click() {
     const std::optional<DrawRange> range = CheckedRange();
     if (!range) return;
     reportEngine1_.SetCopies(CopiesWanted());
-    PrintRange(reportEngine1_, *range);
+    rangePrinter_.PrintRange(reportEngine1_, *range, 1);
     accept();
 }
 
@@ -205,28 +185,7 @@ void TPrintDlg::SaveAsPdfClick() {
     const QString fileName = context_.platform.SaveFileName(this, QStringLiteral("Save as PDF"),
                                                             QStringLiteral("PDF files (*.pdf)|*.pdf"), QStringLiteral("pdf"));
     if (fileName.isEmpty()) return;
-    if (SaveRangeAsPdf(fileName, *range)) accept();
-}
-
-// A file cannot ask a printer for copies, so each draw's pages are there
-// as often as the copies wanted, one whole copy after another.
-bool TPrintDlg::SaveRangeAsPdf(const QString& fileName, const DrawRange& range) {
-    return PrintRangeAsOneDocument(std::make_unique<report::PdfSurface>(fileName), range, std::max(1, CopiesWanted()));
-}
-
-// Every job of the range continues the one document, as a file or a
-// preview holds all the pages at once.
-bool TPrintDlg::PrintRangeAsOneDocument(std::unique_ptr<report::PainterSurface> surface, const DrawRange& range,
-                                        int jobsPerDraw) {
-    report::PainterSurface& pages = *surface;
-    report::TReportEngine engine(std::move(surface));
-    ConfigureEngine(engine);
-    report_.Attach(engine);
-    pages.KeepDocumentOpen();
-    if (!PrintRange(engine, range, jobsPerDraw)) return false;
-    if (pages.EndKeptDocument()) return true;
-    context_.platform.ShowError(this, pages.DocumentFailure());
-    return false;
+    if (rangePrinter_.SaveAsPdf(fileName, *range, CopiesWanted())) accept();
 }
 
 void TPrintDlg::PreviewClick() {
@@ -244,28 +203,13 @@ void TPrintDlg::PreviewClick() {
 // hands over: its pages on the screen, or on paper once the preview prints,
 // whose own print dialog asks for the copies.
 void TPrintDlg::PrintRangeOn(QPrinter& printer, const DrawRange& range) {
-    PrintRangeAsOneDocument(std::make_unique<report::PrinterSurface>(printer), range, 1);
+    rangePrinter_.PrintAsOneDocument(std::make_unique<report::PrinterSurface>(printer), range, 1);
 }
 
-// A failure ends the range there; the user sees it in an error message.
-bool TPrintDlg::PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw) {
-    return app::RunReportingFailure(context_.platform, this, [&] {
-        for (int drawNumber = range.first; drawNumber <= range.second; ++drawNumber)
-            for (int job = 0; job < jobsPerDraw; ++job) report_.PrintDraw(engine, drawNumber);
-    });
-}
-
-std::optional<TPrintDlg::DrawRange> TPrintDlg::CheckedRange() {
-    const auto first = context_.dates.ParseShortDate(sDateBox_->Text());
-    if (!first) return Complain(kFirstNotADate);
-    const auto last = context_.dates.ParseShortDate(eDateBox_->Text());
-    if (!last) return Complain(kLastNotADate);
-    const int firstDraw = lottery::DrawNumberOf(*first);
-    if (firstDraw < 1) return Complain(kFirstNotADrawDate);
-    const int lastDraw = lottery::DrawNumberOf(*last);
-    if (lastDraw < 1) return Complain(kLastNotADrawDate);
-    if (*last < *first) return Complain(kLastBeforeFirst);
-    return DrawRange{firstDraw, lastDraw};
+std::optional<DrawRange> TPrintDlg::CheckedRange() {
+    auto range = DrawRangePrinter::RangeOfDates(context_.dates, sDateBox_->Text(), eDateBox_->Text());
+    if (const QString* fault = std::get_if<QString>(&range)) return Complain(*fault);
+    return std::get<DrawRange>(range);
 }
 
 // Whichever date is at fault, the user starts again from the first one.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintTickets/DrawRangePrinter.h"
 #include "PrintTickets/DrawReport.h"
 #include "app/AppContext.h"
 #include "lottery/LotteryState.h"
@@ -64,27 +65,20 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    using DrawRange = std::pair<int, int>;
-
     void BuildDateBoxes();
     void BuildButtons();
     void FitWidth();
     datepicker::DateField* CreateDateBox(const QString& labelText, int top);
-    void ConfigureEngine(report::TReportEngine& engine);
     // The first and last draw numbers, or nothing after telling the user
     // what is wrong with the dates.
     std::optional<DrawRange> CheckedRange();
     std::nullopt_t Complain(const QString& message);
     int CopiesWanted() const;
-    // False when a job failed; the user has been told.
-    bool PrintRange(report::TReportEngine& engine, const DrawRange& range, int jobsPerDraw = 1);
-    bool SaveRangeAsPdf(const QString& fileName, const DrawRange& range);
     void PrintRangeOn(QPrinter& printer, const DrawRange& range);
-    bool PrintRangeAsOneDocument(std::unique_ptr<report::PainterSurface> surface, const DrawRange& range,
-                                 int jobsPerDraw);
 
     const app::AppContext& context_;
     DrawReport report_;
+    DrawRangePrinter rangePrinter_;
     report::TReportEngine reportEngine1_;
     QGroupBox* groupBox1_ = nullptr;
     QGroupBox* groupBox2_ = nullptr;

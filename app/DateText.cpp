@@ -1,5 +1,6 @@
 #include "app/DateText.h"
 
+#include "app/LocaleFormats.h"
 #include "lottery/LotteryError.h"
 
 #include <QRegularExpression>
@@ -53,6 +54,11 @@ DateText::DateText(const QLocale& locale, const QString& shortDateFormat)
     : locale_(locale),
       shortDateFormat_(shortDateFormat),
       fieldOrder_(NumericFieldOrder(shortDateFormat)) {}
+
+DateText DateText::ForSystemLocale() {
+    const QLocale locale = QLocale::system();
+    return DateText(locale, TrimShortDateFormat(ReadLocaleFormats(locale).shortDateFormat));
+}
 
 QString DateText::ShortDateText(lottery::DayNumber day) const {
     return locale_.toString(ToQDate(day), shortDateFormat_);

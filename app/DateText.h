@@ -21,6 +21,8 @@ public:
     static constexpr const char* kShortDisplay = "dd MMM yyyy";
 
     DateText(const QLocale& locale, const QString& shortDateFormat);
+    // The program's dates: the system locale's, read once at start-up.
+    static DateText ForSystemLocale();
 
     const QString& ShortDateFormat() const { return shortDateFormat_; }
 

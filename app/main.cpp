@@ -1,3 +1,4 @@
+#include "CommandLine/CommandLine.h"
 #include "Master/TMasterForm.h"
 #include "app/DataFilePaths.h"
 #include "app/QtPlatform.h"
@@ -6,6 +7,7 @@
 #include "app/TerminationSignal.h"
 
 int main(int argc, char** argv) {
+    if (commandline::CommandLine::Wanted(argc, argv)) return commandline::CommandLine::Run(argc, argv);
     app::TallimoApplication application(argc, argv);
     const bool warnMode = app::TallimoApplication::IsWarnMode(QApplication::arguments());
     app::QtPlatform platform;
