@@ -84,7 +84,10 @@ void TEPCalendar::SetYear(int year) {
     SetDateParts(year, Month(), Day());
 }
 
+// A screen reader hears the grid by its name, so the name carries the date
+// the arrow keys have moved to.
 void TEPCalendar::Change() {
+    setAccessibleName(QStringLiteral("Calendar, ") + locale().toString(selectedDate_, QLocale::LongFormat));
     emit changed();
 }
 

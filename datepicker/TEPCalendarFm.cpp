@@ -41,6 +41,8 @@ void TEPCalendarFm::CreateControls(const QDate& today) {
     cancelBt_->setGeometry(kBorder, kBorder, kButtonSize, kButtonSize);
     okBt_ = new SymbolButton(SymbolButton::Tick, this);
     okBt_->setGeometry(kBorder + kButtonSize, kBorder, kButtonSize, kButtonSize);
+    cancelBt_->setAccessibleName(QStringLiteral("Cancel"));
+    okBt_->setAccessibleName(QStringLiteral("OK"));
 
     monthCb_ = new QComboBox(this);
     const QLocale locale = this->locale();
@@ -48,10 +50,12 @@ void TEPCalendarFm::CreateControls(const QDate& today) {
         monthCb_->addItem(locale.standaloneMonthName(month, QLocale::LongFormat));
     monthCb_->setMaxVisibleItems(12);
     monthCb_->setGeometry(kBorder + 43, kBorder, 95, kStripHeight);
+    monthCb_->setAccessibleName(QStringLiteral("Month"));
 
     yearCb_ = new QComboBox(this);
     yearCb_->setMaxVisibleItems(10);
     yearCb_->setGeometry(kBorder + 135, kBorder, 60, kStripHeight);
+    yearCb_->setAccessibleName(QStringLiteral("Year"));
 
     calendarCd_ = new TEPCalendar(today, this);
     for (QWidget* control : {static_cast<QWidget*>(cancelBt_), static_cast<QWidget*>(okBt_),
