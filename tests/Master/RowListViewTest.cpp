@@ -84,6 +84,14 @@ private slots:
         const master::RowColours plain(QApplication::palette(), false);
         QCOMPARE(plain.Shown(QColor(128, 128, 128)), QColor(128, 128, 128));
         QCOMPARE(plain.Text(), QColor(Qt::black));
+
+        // On a dark list background the black text and the program's own
+        // colours could not be read: they are lightened as little as needed.
+        const master::RowColours darkPlain(dark, false);
+        QCOMPARE(darkPlain.Text(), QColor(230, 230, 230));
+        for (const QColor& colour : {darkPlain.Shown(Qt::red), darkPlain.Shown(QColor(128, 128, 128))})
+            QVERIFY2(master::RowColours::Contrast(colour, darkPlain.Background()) >= 4.5, qPrintable(colour.name()));
+        QVERIFY(darkPlain.Shown(Qt::red).red() > darkPlain.Shown(Qt::red).green());  // still red
     }
 
     void deleteIsOfferedToTheListsOwner() {
