@@ -11,13 +11,15 @@
 namespace addlinedlg {
 
 ChoicePanel::ChoicePanel(const QString& caption, int tag, QWidget* parent) : QLabel(caption, parent), tag_(tag) {
+    // Before anything here makes Qt ask for the panel's interface, which it
+    // then keeps.
+    static const bool accessible = (QAccessible::installFactory(&ChoicePanelAccessible::Create), true);
+    Q_UNUSED(accessible);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
-    static const bool accessible = (QAccessible::installFactory(&ChoicePanelAccessible::Create), true);
-    Q_UNUSED(accessible);
     SetChosen(false);
 }
 

@@ -70,6 +70,8 @@ void TicketPage::BuildDateAndComment() {
     dateBox_->setObjectName(QStringLiteral("DateBox"));
     dateBox_->setGeometry(16, 30, 120, 24);
     label9->setBuddy(dateBox_);
+    // The combo box reads out its date; its label names the text field in it.
+    dateBox_->lineEdit()->setAccessibleName(QStringLiteral("Start Date"));
 
     QLabel* label6 = BoldLabel(QStringLiteral("Des&cription:"), this);
     label6->setObjectName(QStringLiteral("Label6"));

@@ -15,12 +15,14 @@
 namespace master {
 
 RowListView::RowListView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before anything here makes Qt ask for the view's interface, which it
+    // then keeps.
+    static const bool accessibleRows = (QAccessible::installFactory(&RowListAccessible::Create), true);
+    Q_UNUSED(accessibleRows);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    static const bool accessibleRows = (QAccessible::installFactory(&RowListAccessible::Create), true);
-    Q_UNUSED(accessibleRows);
 }
 
 void RowListView::SetModel(QAbstractItemModel* model, RowDelegate* delegate) {

@@ -486,7 +486,9 @@ private slots:
         QStringList unnamed;
         for (QWidget* control : wizard.form.findChildren<QWidget*>()) {
             const bool reachable = control->focusPolicy() != Qt::NoFocus || qobject_cast<QToolButton*>(control);
-            if (!reachable || !wizard.form.Ticket()->isAncestorOf(control) || control->focusProxy()) continue;
+            if (!reachable || !wizard.form.Ticket()->isAncestorOf(control) ||
+                !control->isVisibleTo(wizard.form.Ticket()))
+                continue;
             if (QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed().isEmpty())
                 unnamed << control->objectName() + QLatin1Char('/') + control->metaObject()->className();
         }
