@@ -24,6 +24,7 @@ TEPCalendarFm::TEPCalendarFm(const QDate& today, QWidget* parent) : QFrame(paren
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorder);
+    setAccessibleName(QStringLiteral("Date picker"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     QFont windowFont = font();

@@ -1,5 +1,5 @@
 // Prints what a screen reader is told about the main window, the ticket
-// wizard and the result sheet: every object shown, with its role, name,
+// wizard with its drop-down calendar and the result sheet: every object shown, with its role, name,
 // description and state, and for the lists their row count and first rows.
 // With a folder it also grabs those windows there, in a dark palette with
 // --dark, to see that the program reads in a dark desktop theme.
@@ -7,6 +7,7 @@
 //   accessibility_tree [--dark] [<folder for pictures>]
 
 #include "AddLineDlg/TAddLineForm.h"
+#include "AddLineDlg/TicketPage.h"
 #include "FakePlatform.h"
 #include "Master/HeaderedList.h"
 #include "Master/MainPage.h"
@@ -16,9 +17,11 @@
 #include "TestDataDir.h"
 #include "TicketFileBuilder.h"
 #include "app/TallimoApplication.h"
+#include "datepicker/TEPCalendarFm.h"
 #include "lottery/LotteryState.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDir>
 #include <QMetaEnum>
 #include <QPushButton>
@@ -61,6 +64,8 @@ void Dump(QTextStream& out, QAccessibleInterface* node, int depth) {
     const int shown = list ? std::min(children, kRowsShown) : children;
     for (int i = 0; i < shown; ++i) Dump(out, node->child(i), depth + 1);
     if (shown < children) out << indent << "  ...\n";
+    if (QAccessibleInterface* focus = list ? node->focusChild() : nullptr; focus && node->indexOfChild(focus) >= shown)
+        Dump(out, focus, depth + 1);
 }
 
 void DumpWindow(QTextStream& out, const QString& title, QWidget& window) {
@@ -117,6 +122,13 @@ void ShowAll(master::TMasterForm& form, const QString& folder) {
         wizard.show();
         DumpWindow(out, QStringLiteral("Ticket wizard"), wizard);
         Grab(folder, wizard, QStringLiteral("wizard.png"));
+        wizard.Ticket()->DateBox()->showPopup();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* calendar = qobject_cast<datepicker::TEPCalendarFm*>(window); calendar && calendar->isVisible()) {
+                DumpWindow(out, QStringLiteral("Drop-down calendar of the start date"), *calendar);
+                Grab(folder, *calendar, QStringLiteral("calendar.png"));
+                calendar->close();
+            }
     }
     QTest::mouseClick(form.Tickets()->Button5(), Qt::LeftButton);
     lottery::LotteryState& lottery = form.Lottery();
