@@ -150,6 +150,13 @@ void TAddLineForm::PrepareWinnings(const TLine& ticket, const lottery::THistoryL
     ShowOnlyOk();
 }
 
+void TAddLineForm::OfferRun(std::function<void()> showRun) {
+    runButton_ = new QPushButton(QStringLiteral("&Run..."), this);
+    runButton_->setObjectName(QStringLiteral("RunButton"));
+    runButton_->setGeometry(button3_->geometry());
+    connect(runButton_, &QPushButton::clicked, this, std::move(showRun));
+}
+
 void TAddLineForm::SetCaptions(const QString& caption, const QString& heading) {
     setWindowTitle(caption);
     confirmPage_->Heading()->setText(heading);

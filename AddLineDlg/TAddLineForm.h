@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 class QPushButton;
 class QStackedWidget;
@@ -37,6 +39,9 @@ public:
     void PrepareDisplay(const lottery::TLine& ticket);
     void PrepareDelete(const lottery::TLine& ticket);
     void PrepareWinnings(const lottery::TLine& ticket, const lottery::THistoryLine& draw, int drawNumber);
+    // A display's "Run..." button, in the place of "Next >", which a display
+    // hides; the caller, who holds the history, shows the run.
+    void OfferRun(std::function<void()> showRun);
 
     // The pieces those modes are made of.
     void FillFromTicket(const lottery::TLine& ticket);
@@ -60,6 +65,7 @@ public:
 
     TicketPage* Ticket() const { return ticketPage_; }
     ConfirmPage* Confirm() const { return confirmPage_; }
+    QPushButton* RunButton() const { return runButton_; }  // null unless offered
     int CurrentPage() const;
 
 public slots:
@@ -97,6 +103,7 @@ private:
     QPushButton* button3_ = nullptr;
     QPushButton* button4_ = nullptr;
     QPushButton* button5_ = nullptr;
+    QPushButton* runButton_ = nullptr;
 };
 
 }  // namespace addlinedlg

@@ -4,6 +4,7 @@
 #include "Master/HeaderedList.h"
 #include "Master/HistoryRowDelegate.h"
 #include "Master/PageWidgets.h"
+#include "Master/StatisticsWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +12,7 @@
 namespace master {
 
 HistoryPage::HistoryPage(const app::AppContext& context, const lottery::LotteryState& lottery, QWidget* parent)
-    : QWidget(parent), lottery_(lottery) {
+    : QWidget(parent), context_(context), lottery_(lottery) {
     setObjectName(QStringLiteral("HistoryPage"));
     MakeHeading(this, QStringLiteral("Lottery Results"), QRect(17, 6, 300, 24));
     historyList_ = new HeaderedList(this, QRect(17, 34, 464, 313),
@@ -25,6 +26,10 @@ HistoryPage::HistoryPage(const app::AppContext& context, const lottery::LotteryS
     button11_ = MakeButton(this, QStringLiteral("Button11"), QStringLiteral("Edit"), QRect(490, 34, 80, 26));
     button15_ = MakeButton(this, QStringLiteral("Button15"), QStringLiteral("Import"), QRect(490, 66, 80, 26));
     button16_ = MakeButton(this, QStringLiteral("Button16"), QStringLiteral("Check"), QRect(490, 98, 80, 26));
+    // Below the designed three, where the tickets page has its fourth.
+    statisticsButton_ = MakeButton(this, QStringLiteral("StatisticsButton"), QStringLiteral("&Statistics..."),
+                                   QRect(490, 130, 80, 26));
+    connect(statisticsButton_, &QPushButton::clicked, this, &HistoryPage::StatisticsClick);
 
     resultsL1_ = HeadedValue::Make(this, QStringLiteral("Draws"), 17, 352, 70).value;
     resultsL1_->setObjectName(QStringLiteral("ResultsL1"));
@@ -53,6 +58,11 @@ void HistoryPage::FillHistoryPage() {
     resultsL3_->setText(unrecorded == 1 ? QStringLiteral("1 Draw has not yet been recorded")
                                         : QStringLiteral("%1 Draws have not yet been recorded").arg(unrecorded));
     historyList_->SelectRow(rows - 1);
+}
+
+void HistoryPage::StatisticsClick() {
+    StatisticsWindow window(context_, lottery_.DrawHistory(), this);
+    window.exec();
 }
 
 const lottery::THistoryLine* HistoryPage::SelectedDrawResult() const {

@@ -32,10 +32,14 @@ public:
     QPushButton* Button11() const { return button11_; }
     QPushButton* Button15() const { return button15_; }
     QPushButton* Button16() const { return button16_; }
+    QPushButton* StatisticsButton() const { return statisticsButton_; }
     QPushButton* Button13() const { return button13_; }
     QPushButton* Button14() const { return button14_; }
 
+    void StatisticsClick();
+
 private:
+    const app::AppContext& context_;
     const lottery::LotteryState& lottery_;
     HeaderedList* historyList_;
     RowsModel<lottery::HistoryRow>* rows_;
@@ -46,6 +50,7 @@ private:
     QPushButton* button11_;
     QPushButton* button15_;
     QPushButton* button16_;
+    QPushButton* statisticsButton_;
     QPushButton* button13_;
     QPushButton* button14_;
 };

@@ -1,6 +1,7 @@
 #include "Master/ImportPage.h"
 
 #include "Master/PageWidgets.h"
+#include "app/DateText.h"
 #include "app/ErrorReport.h"
 #include "app/MakerWebPage.h"
 #include "lottery/HistoryImport.h"
@@ -8,6 +9,7 @@
 #include "lottery/WholeFile.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace master {
@@ -88,7 +90,7 @@ void ImportPage::Import(const QString& path) {
     }
     emit Finished();
     // Told over the rebuilt history list, once it is safely saved.
-    if (imported && result.drawsLeftOut > 0) ReportDrawsLeftOut(result.drawsLeftOut);
+    if (imported) ReportDrawsLeftOut(result);
 }
 
 void ImportPage::ReportImportFailure(const QString& reason) {
@@ -96,12 +98,20 @@ void ImportPage::ReportImportFailure(const QString& reason) {
     platform_.ShowError(this, QStringLiteral("Import Failed:\r\n\r\n") + reason);
 }
 
-void ImportPage::ReportDrawsLeftOut(int count) {
-    const QString draws = count == 1 ? QStringLiteral("1 draw could not be kept")
-                                     : QStringLiteral("%1 draws could not be kept").arg(count);
-    platform_.ShowWarning(this, QStringLiteral("%1: Tallimo can keep at most %2 draw results.")
-                                    .arg(draws)
-                                    .arg(lottery::THistoryList::kMaxEntries));
+void ImportPage::ReportDrawsLeftOut(const lottery::ImportResult& result) {
+    const auto draws = [](int count) {
+        return count == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(QLocale().toString(count));
+    };
+    QStringList notes;
+    if (result.laterGameDrawsLeftOut > 0)
+        notes << QStringLiteral("%1 imported; %2 with balls above 49 left out (from %3 on, when the game changed).")
+                     .arg(draws(result.drawsImported), draws(result.laterGameDrawsLeftOut),
+                          app::DateText::ToQDate(result.laterGameFrom).toString(QStringLiteral("dd-MMM-yyyy")));
+    if (result.drawsLeftOut > 0)
+        notes << QStringLiteral("%1 could not be kept: Tallimo can keep at most %2 draw results.")
+                     .arg(draws(result.drawsLeftOut))
+                     .arg(lottery::THistoryList::kMaxEntries);
+    if (!notes.isEmpty()) platform_.ShowWarning(this, notes.join(QStringLiteral("\n\n")));
 }
 
 }  // namespace master

@@ -9,6 +9,7 @@ class Platform;
 }
 namespace lottery {
 class LotteryState;
+struct ImportResult;
 }
 
 namespace master {
@@ -32,7 +33,7 @@ signals:
 private:
     void Import(const QString& path);
     void ReportImportFailure(const QString& reason);
-    void ReportDrawsLeftOut(int count);
+    void ReportDrawsLeftOut(const lottery::ImportResult& result);
 
     app::Platform& platform_;
     lottery::LotteryState& lottery_;

@@ -49,7 +49,8 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
       dates_(ProgramDateText()),
       context_{platform, settings_, dates_},
       lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
-               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile) {
+               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile),
+      dataFolderNotice_(paths) {
     setObjectName(QStringLiteral("MasterForm"));
     setWindowTitle(QStringLiteral("Tallimo"));
     setFixedSize(583, 441);
@@ -61,6 +62,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     ConnectMainPage();
     app::help::BindHelpKey(*this, platform_, [this] { return ScreenHelpPage(CurrentPage()); });
     ShowPage(MainPageIndex);
+    lottery_.ReadUnsavedFilesFrom(paths.formerTicketFilePath.toStdString(), paths.formerHistoryFilePath.toStdString());
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here
@@ -136,6 +138,7 @@ ImportPage* TMasterForm::Import() {
     importPage_ = Install(ImportPageIndex, new ImportPage(platform_, lottery_, sheets_));
     connect(importPage_->Button8(), &QPushButton::clicked, this, [this] { ShowPage(HistoryPageIndex); });
     connect(importPage_, &ImportPage::Finished, this, &TMasterForm::BitBtn3Click);
+    connect(importPage_, &ImportPage::Finished, this, [this] { dataFolderNotice_.AfterSave(platform_, this); });
     return importPage_;
 }
 
@@ -247,11 +250,18 @@ void TMasterForm::BitBtn1Click() {
 
 // "Save" on the tickets and history pages.
 void TMasterForm::Button5Click() {
-    if (app::RunReportingFailure(platform_, this, [this] { lottery_.SaveTickets(); })) ShowPage(MainPageIndex);
+    if (!app::RunReportingFailure(platform_, this, [this] { lottery_.SaveTickets(); })) return;
+    dataFolderNotice_.AfterSave(platform_, this);
+    ShowPage(MainPageIndex);
 }
 
 // "Cancel" on the tickets and history pages: back to the last saved tickets.
+// It answers Escape, which is easily pressed to dismiss something else, so
+// changes are only thrown away when the user says so.
 void TMasterForm::Button3Click() {
+    if (lottery_.TicketsChanged() &&
+        !platform_.AskYesNo(this, QStringLiteral("Tallimo"), QStringLiteral("Discard the changes to your tickets?")))
+        return;
     lottery_.LoadTickets();
     // A built list's rows point into the tickets just replaced.
     if (ticketsPage_) ticketsPage_->FillTicketsList();
@@ -323,15 +333,28 @@ void TMasterForm::Finish() {
 
 void TMasterForm::closeEvent(QCloseEvent* event) {
     if (!warnMode_) {
-        settings_.WriteInteger(kMainWindowSection, QStringLiteral("Left"), x());
-        settings_.WriteInteger(kMainWindowSection, QStringLiteral("Top"), y());
-        const QStringList failures = SaveDataFiles();
+        const QStringList failures = SaveWindowAndData();
         if (!failures.isEmpty() && !CloseAfterFailedSave(failures)) {
             event->ignore();
             return;
         }
+        if (failures.isEmpty()) dataFolderNotice_.AfterSave(platform_, this);
     }
     event->accept();
+}
+
+void TMasterForm::SaveAtSessionEnd() {
+    if (warnMode_) return;
+    // Nothing but a failure may hold up the session's end.
+    dataFolderNotice_.Drop();
+    const QStringList failures = SaveWindowAndData();
+    if (!failures.isEmpty()) platform_.ShowError(this, failures.join(QLatin1String("\r\n")));
+}
+
+QStringList TMasterForm::SaveWindowAndData() {
+    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Left"), x());
+    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Top"), y());
+    return SaveDataFiles();
 }
 
 // Each file is saved even when the other fails, so that one bad file never

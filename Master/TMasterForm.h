@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/DataFilePaths.h"
+#include "app/DataFolderNotice.h"
 #include "app/DateText.h"
 #include "app/SettingsStore.h"
 #include "lottery/LotteryState.h"
@@ -40,6 +41,9 @@ public:
     void ShowPage(int index);
     int CurrentPage() const;
     void UpdateMainCounters();
+    // When the desktop session ends: what closing saves, saved now without
+    // closing, as the session may yet go on.
+    void SaveAtSessionEnd();
 
     // The pages other than the main one are built on first use.
     MainPage* Main() const { return mainPage_; }
@@ -75,6 +79,7 @@ private:
     void Button5Click();
     void Button3Click();
     void Button19Click(const QPushButton* raisedBy);
+    QStringList SaveWindowAndData();
     QStringList SaveDataFiles();
     bool CloseAfterFailedSave(const QStringList& failures);
 
@@ -85,6 +90,7 @@ private:
     app::DateText dates_;
     app::AppContext context_;
     lottery::LotteryState lottery_;
+    app::DataFolderNotice dataFolderNotice_;
 
     QStackedWidget* sheets_ = nullptr;
     MainPage* mainPage_ = nullptr;

@@ -3,6 +3,7 @@
 #include "Master/HeaderedList.h"
 #include "Master/PageWidgets.h"
 #include "Master/TicketRowDelegate.h"
+#include "Master/TicketRunWindow.h"
 #include "AddLineDlg/TAddLineForm.h"
 #include "app/AnsiText.h"
 #include "app/ErrorReport.h"
@@ -81,6 +82,10 @@ void TicketsPage::Button9Click(const QPushButton* raisedBy) {
     addlinedlg::TAddLineForm wizard(context_, this);
     if (raisedBy != button21_) {
         wizard.PrepareDisplay(*ticket);
+        wizard.OfferRun([&] {
+            TicketRunWindow run(context_, *ticket, lottery_.DrawHistory(), lottery_.Today(), &wizard);
+            run.exec();
+        });
         wizard.exec();
         return;
     }

@@ -32,10 +32,19 @@ DataFilePaths DataFilePaths::ForExecutable(const QString& executablePath) {
 
 DataFilePaths DataFilePaths::ForInstalledExecutable(const QString& executablePath) {
     const QString beside = QFileInfo(executablePath).absolutePath();
-    if (DirectoryWritable(beside)) return ForExecutable(executablePath);
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(perUser);
-    return InDirectory(perUser, executablePath);
+    return ForInstalledExecutable(executablePath, DirectoryWritable(beside), perUser);
+}
+
+DataFilePaths DataFilePaths::ForInstalledExecutable(const QString& executablePath, bool folderWritable,
+                                                    const QString& perUserFolder) {
+    const DataFilePaths beside = ForExecutable(executablePath);
+    if (folderWritable) return beside;
+    QDir().mkpath(perUserFolder);
+    DataFilePaths perUser = InDirectory(perUserFolder, executablePath);
+    perUser.formerTicketFilePath = beside.ticketFilePath;
+    perUser.formerHistoryFilePath = beside.historyFilePath;
+    return perUser;
 }
 
 }  // namespace app

@@ -20,7 +20,7 @@ public:
     // Modal message dialogs with one "OK" button: "Error" and "Warning".
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     virtual void ShowWarning(QWidget* parent, const QString& text) = 0;
-    // A modal question with "Yes" and "No"; true for "Yes".
+    // A modal question with "Yes" and "No", "No" the default; true for "Yes".
     virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // The chosen path, or empty when the user cancels. The filter pairs a
     // label with its patterns: "Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*".

@@ -67,7 +67,9 @@ void QtPlatform::ShowWarning(QWidget* parent, const QString& text) {
 }
 
 bool QtPlatform::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::question(parent, title, DisplayText(text)) == QMessageBox::Yes;
+    // Every question asks before something is lost: Enter must not say yes.
+    return QMessageBox::question(parent, title, DisplayText(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -6,12 +6,16 @@
 #include "lottery/HistoryImport.h"
 #include "lottery/WholeFile.h"
 #include "lottery/LotteryState.h"
+#include "lottery/NumberStatistics.h"
+#include "lottery/TicketRun.h"
 
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -151,6 +155,63 @@ void OneByOne(benchmark::internal::Benchmark* operation) {
 
 }  // namespace
 
+// The statistics window and the ticket run window compute what they draw
+// whenever they open or their range changes.
+namespace {
+
+// A full history of recorded draws from draw 1 on, shuffled as an import
+// may leave a history's order.
+lottery::THistoryList ShuffledFullHistory() {
+    std::vector<int> drawNumbers(lottery::THistoryList::kMaxEntries);
+    for (std::size_t index = 0; index < drawNumbers.size(); ++index) drawNumbers[index] = static_cast<int>(index) + 1;
+    std::mt19937 random(20261208);
+    std::shuffle(drawNumbers.begin(), drawNumbers.end(), random);
+    lottery::THistoryList history;
+    for (const int drawNumber : drawNumbers) {
+        std::vector<int16_t> balls(49);
+        for (std::size_t ball = 0; ball < balls.size(); ++ball) balls[ball] = static_cast<int16_t>(ball + 1);
+        std::shuffle(balls.begin(), balls.end(), random);
+        history.Add({balls[0], balls[1], balls[2], balls[3], balls[4], balls[5], balls[6]},
+                    lottery::DrawDateOf(drawNumber));
+    }
+    return history;
+}
+
+void NumberStatisticsOfAFullHistory(benchmark::State& state) {
+    const lottery::THistoryList history = ShuffledFullHistory();
+    int draws = 0;
+    for (auto _ : state) {
+        const lottery::NumberStatistics statistics(history, lottery::DrawDateOf(1),
+                                                   lottery::DrawDateOf(lottery::THistoryList::kMaxEntries));
+        draws = statistics.RecordedDraws();
+        benchmark::DoNotOptimize(statistics.Of(1).asBall);
+    }
+    state.counters["draws"] = draws;
+    if (draws != lottery::THistoryList::kMaxEntries) state.SkipWithError("not every draw counted");
+}
+
+// Ten boards, unlimited, both draws, from the first draw to the latest.
+void RunOfAnUnlimitedTicketSince1994(benchmark::State& state) {
+    const lottery::THistoryList history = ShuffledFullHistory();
+    lottery::TLine::BoardArray boards{};
+    for (std::size_t board = 0; board < boards.size(); ++board)
+        for (std::size_t position = 0; position < boards[board].size(); ++position)
+            boards[board][position] = static_cast<int16_t>(board * 4 + position + 1);
+    lottery::TLine ticket;
+    ticket.SetTicket(boards, "", lottery::SaturdayDrawsStart, lottery::TLine::kUnlimitedWeeks, 0);
+    std::size_t draws = 0;
+    for (auto _ : state) {
+        const lottery::TicketRun run =
+            lottery::RunOfTicket(ticket, history, lottery::DrawDateOf(LargeDataFiles::kLatestDraw));
+        draws = run.draws.size();
+        benchmark::DoNotOptimize(run.draws.data());
+    }
+    state.counters["draws"] = static_cast<double>(draws);
+    if (draws != static_cast<std::size_t>(LargeDataFiles::kLatestDraw)) state.SkipWithError("not every draw in the run");
+}
+
+}  // namespace
+
 BENCHMARK(LoadTickets)->Apply(OneByOne);
 BENCHMARK(LoadHistory)->Apply(OneByOne);
 BENCHMARK(LoadHistoryFilling)->Apply(OneByOne);
@@ -158,12 +219,15 @@ BENCHMARK(ImportResultsFile)->Apply(OneByOne);
 BENCHMARK(CheckAndSortBoards)->Apply(OneByOne);
 BENCHMARK(SaveTickets)->Apply(OneByOne);
 BENCHMARK(SaveHistory)->Apply(OneByOne);
+BENCHMARK(NumberStatisticsOfAFullHistory)->Apply(OneByOne);
+BENCHMARK(RunOfAnUnlimitedTicketSince1994)->Apply(OneByOne);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     BenchData::Instance();  // generate the files before any timing starts
     constexpr double kMilliseconds = 100;
+    constexpr double kFrame = 16;
     bench::BudgetReporter reporter({
         {"LoadTickets", kMilliseconds},
         {"LoadHistory", kMilliseconds},
@@ -172,6 +236,8 @@ int main(int argc, char** argv) {
         {"CheckAndSortBoards", kMilliseconds},
         {"SaveTickets", kMilliseconds},
         {"SaveHistory", kMilliseconds},
+        {"NumberStatisticsOfAFullHistory", kFrame},
+        {"RunOfAnUnlimitedTicketSince1994", kFrame},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

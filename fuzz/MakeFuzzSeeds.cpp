@@ -96,6 +96,10 @@ void WriteImportSeeds(const fs::path& directory) {
               "\r\n   \n117      05-feb-1997  49 03 27 01 12 30  05\r118      08-Feb-1997   1  2  3 -4 +5  0   7\n");
     WriteSeed(directory, "format-error-third-line", draw117 + "\n" + draw117 + "\nabc" + draw117.substr(3) + "\n");
     WriteSeed(directory, "unknown-month", "117      05-FEX-1997  01 02 03 04 05 06  07\n");
+    WriteSeed(directory, "csv-dated-rows",
+              "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine\r\n"
+              "08-Feb-1997,49,03,27,01,12,30,05,1,\"Lancelot, \"\"L\"\"\"\r\n"
+              "5-feb-1997,1,2,3,4,5,6,7,1,Arthur\r\n");
 }
 
 std::vector<std::string> CsvCells(const std::string& row) {
@@ -105,9 +109,35 @@ std::vector<std::string> CsvCells(const std::string& row) {
     return cells;
 }
 
+// The real results file as it comes, newest first, cut to its header and
+// first rows: rows of the later game, whose balls go above 49. Then the
+// rows where that game began, and the same rows in the other layout.
+void WriteRealCsvSeeds(const fs::path& directory, const fs::path& csvPath) {
+    std::ifstream csv(csvPath);
+    std::string header;
+    std::getline(csv, header);
+    std::string newest = header + "\n";
+    std::string change = newest;
+    std::string dated = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Machine\n";
+    int rows = 0;
+    for (std::string row; std::getline(csv, row); ++rows) {
+        if (rows < 60) newest += row + "\n";
+        const std::vector<std::string> cells = CsvCells(row);
+        if (cells.size() < 15 || std::stoi(cells[0]) < 2050 || std::stoi(cells[0]) > 2080) continue;
+        change += row + "\n";
+        dated += (cells[2].size() == 1 ? "0" : "") + cells[2] + "-" + cells[3] + "-" + cells[4];
+        for (std::size_t i = 5; i <= 11; ++i) dated += "," + cells[i];
+        dated += "," + cells[14] + "\n";
+    }
+    WriteSeed(directory, "real-csv-newest-rows", newest);
+    WriteSeed(directory, "real-csv-where-the-game-changed", change);
+    WriteSeed(directory, "real-csv-dated-layout", dated);
+}
+
 // The real results file lists the newest draw first, one row per draw and
 // round; the seeds take the earliest draws in draw order.
 void WriteRealDataSeeds(const fs::path& output, const fs::path& csvPath) {
+    WriteRealCsvSeeds(output / "import_file", csvPath);
     std::ifstream csv(csvPath);
     std::string row;
     std::getline(csv, row);  // the heading

@@ -160,19 +160,21 @@ std::string_view Columns(std::string_view line, std::size_t from, std::size_t wi
     return from > line.size() ? std::string_view() : line.substr(from - 1, width);
 }
 
-// Optional leading spaces, an optional sign, then digits and nothing else.
+// Optional leading spaces, an optional sign, then digits and nothing else,
+// of a value an int holds.
 std::optional<int> Number(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && text[at] == ' ') ++at;
     const bool negative = at < text.size() && text[at] == '-';
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
     if (at == text.size()) return std::nullopt;
-    int value = 0;
+    long long value = 0;
     for (; at < text.size(); ++at) {
         if (text[at] < '0' || text[at] > '9') return std::nullopt;
         value = value * 10 + (text[at] - '0');
+        if (value > 2147483647) return std::nullopt;
     }
-    return negative ? -value : value;
+    return static_cast<int>(negative ? -value : value);
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -219,14 +221,130 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
+std::optional<int> DateOf(std::string_view dayText, std::string_view monthText, std::string_view yearText) {
+    const std::optional<int> day = Number(dayText);
+    const std::optional<int> month = Month(monthText);
+    const std::optional<int> year = Number(yearText);
+    if (!day || !month || !year || *year < 1 || *year > 9999 || *day < 1 || *day > DaysInMonth(*year, *month))
+        return std::nullopt;
+    return static_cast<int>(DaysFromMarchOfYearZero(*year, *month, *day) - DaysFromMarchOfYearZero(1899, 12, 30));
+}
+
+// The comma-separated layouts: the header's first cells, whether the first
+// cell is a draw number, where the balls start, and whether the date is one
+// DD-MMM-YYYY cell first or DD, MMM and YYYY in cells 3 to 5.
+struct CsvLayout {
+    std::vector<std::string> header;
+    bool drawNumber;
+    std::size_t firstBall;
+    bool dashedDate;
+};
+
+const CsvLayout kCsvLayouts[] = {
+    {{"drawno", "day", "dd", "mmm", "yyyy", "n1", "n2", "n3", "n4", "n5", "n6", "bonusball"}, true, 5, false},
+    {{"drawdate", "ball 1", "ball 2", "ball 3", "ball 4", "ball 5", "ball 6", "bonus ball"}, false, 1, true},
+};
+
+// Cells split at commas outside double quotes; "" inside quotes is one
+// quote; each cell trimmed of blanks.
+std::vector<std::string> CsvCells(std::string_view line) {
+    std::vector<std::string> cells;
+    std::string cell;
+    bool inQuotes = false;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const char c = line[at];
+        if (inQuotes && c == '"' && at + 1 < line.size() && line[at + 1] == '"') {
+            cell.push_back('"');
+            at += 2;
+            continue;
+        }
+        if (c == '"') inQuotes = !inQuotes;
+        else if (c == ',' && !inQuotes) {
+            cells.push_back(std::string(Trimmed(cell)));
+            cell.clear();
+        } else cell.push_back(c);
+        ++at;
+    }
+    cells.push_back(std::string(Trimmed(cell)));
+    return cells;
+}
+
+std::string Cell(const std::vector<std::string>& cells, std::size_t index) {
+    return index < cells.size() ? cells[index] : std::string();
+}
+
+const CsvLayout* CsvLayoutOf(std::string_view line) {
+    const std::vector<std::string> cells = CsvCells(line);
+    for (const CsvLayout& layout : kCsvLayouts) {
+        bool same = cells.size() >= layout.header.size();
+        for (std::size_t i = 0; same && i < layout.header.size(); ++i) {
+            std::string lower = cells[i];
+            for (char& c : lower)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            same = lower == layout.header[i];
+        }
+        if (same) return &layout;
+    }
+    return nullptr;
+}
+
+std::optional<int> CsvDate(const CsvLayout& layout, const std::vector<std::string>& cells) {
+    if (!layout.dashedDate) return DateOf(Cell(cells, 2), Cell(cells, 3), Cell(cells, 4));
+    std::vector<std::string> parts(1);
+    for (const char c : Cell(cells, 0)) {
+        if (c == '-') parts.emplace_back();
+        else parts.back().push_back(c);
+    }
+    if (parts.size() != 3) return std::nullopt;
+    return DateOf(parts[0], parts[1], parts[2]);
+}
+
+void ReadCsvRows(const CsvLayout& layout, const std::vector<std::string_view>& rows, ImportedFile& file) {
+    file.commaSeparated = true;
+    std::vector<std::pair<int, Draw>> dated;
+    for (std::string_view row : rows) {
+        if (Trimmed(row).empty()) continue;
+        const std::vector<std::string> cells = CsvCells(row);
+        if (layout.drawNumber && !Number(Cell(cells, 0))) {
+            file.outcome = ImportOutcome::FormatError;
+            return;
+        }
+        Draw draw;
+        for (std::size_t i = 0; i < 7; ++i) {
+            const std::optional<int> number = Number(Cell(cells, layout.firstBall + i));
+            if (!number || *number < -32768 || *number > 32767) {
+                file.outcome = ImportOutcome::ConversionError;
+                return;
+            }
+            draw.numbers[i] = static_cast<int16_t>(*number);
+        }
+        const std::optional<int> day = CsvDate(layout, cells);
+        if (!day) {
+            file.outcome = ImportOutcome::ConversionError;
+            return;
+        }
+        std::sort(draw.numbers.begin(), draw.numbers.begin() + 6);
+        draw.dateBits = BitsOf(*day);
+        dated.emplace_back(*day, draw);
+    }
+    std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::optional<int> laterGameFrom;
+    for (const auto& [day, draw] : dated)
+        for (int16_t number : draw.numbers)
+            if (number > 49 && (!laterGameFrom || day < *laterGameFrom)) laterGameFrom = day;
+    for (const auto& [day, draw] : dated) {
+        if (laterGameFrom && day >= *laterGameFrom) ++file.laterGameDraws;
+        else file.draws.push_back(draw);
+    }
+    if (laterGameFrom) file.laterGameFrom = *laterGameFrom;
+    if (!dated.empty() && file.draws.empty()) file.outcome = ImportOutcome::EmptyFile;
+}
+
 }  // namespace
 
 std::optional<int> ImportDate(std::string_view field) {
-    const std::optional<int> day = Number(Columns(field, 1, 2));
-    const std::optional<int> month = Month(Columns(field, 4, 3));
-    const std::optional<int> year = Number(Columns(field, 8, 4));
-    if (!day || !month || !year || *year < 1 || *day < 1 || *day > DaysInMonth(*year, *month)) return std::nullopt;
-    return static_cast<int>(DaysFromMarchOfYearZero(*year, *month, *day) - DaysFromMarchOfYearZero(1899, 12, 30));
+    return DateOf(Columns(field, 1, 2), Columns(field, 4, 3), Columns(field, 8, 4));
 }
 
 ImportedFile ReadImportFile(std::string_view text) {
@@ -235,6 +353,15 @@ ImportedFile ReadImportFile(std::string_view text) {
     if (text.empty()) {
         file.outcome = ImportOutcome::EmptyFile;
         return file;
+    }
+    const std::vector<std::string_view> lines = Lines(text);
+    std::size_t first = 0;
+    while (first < lines.size() && Trimmed(lines[first]).empty()) ++first;
+    if (first < lines.size()) {
+        if (const CsvLayout* layout = CsvLayoutOf(lines[first])) {
+            ReadCsvRows(*layout, std::vector<std::string_view>(lines.begin() + first + 1, lines.end()), file);
+            return file;
+        }
     }
     static constexpr std::size_t kNumberColumns[] = {23, 26, 29, 32, 35, 38, 42};
     for (std::string_view line : Lines(text)) {

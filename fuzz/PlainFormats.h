@@ -52,8 +52,14 @@ enum class ImportOutcome { Imported, EmptyFile, FormatError, ConversionError };
 struct ImportedFile {
     ImportOutcome outcome = ImportOutcome::Imported;
     std::vector<Draw> draws;  // the lines' draws, balls in order; before any filling
+    bool commaSeparated = false;  // a file of comma-separated values
+    int laterGameDraws = 0;       // its draws from the first with a ball above 49 on
+    int laterGameFrom = 0;        // the day of that draw
 };
 
+// A file of fixed columns, or, when its first line that is not blank is the
+// header of a comma-separated layout, of comma-separated values: draws in
+// date order up to the day of the first draw with a ball above 49.
 ImportedFile ReadImportFile(std::string_view text);
 // The day of a DD-MMM-YYYY field, or nothing when it names no real date.
 std::optional<int> ImportDate(std::string_view field);

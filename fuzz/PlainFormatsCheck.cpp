@@ -82,11 +82,37 @@ void CheckImportExample() {
     Expect(plain::ReadImportFile("").outcome == plain::ImportOutcome::EmptyFile, "no bytes, no lines");
 }
 
+// Newest first, a quoted comma in a cell not read, and a row of the later
+// game, which ends what is kept though the row after it has small balls.
+void CheckCsvExample() {
+    const plain::ImportedFile file = plain::ReadImportFile(
+        "\r\ndrawno,Day,DD,MMM,YYYY,N1,N2,N3,N4,N5,N6,BonusBall,Jackpot\n"
+        "120,Sat,15,Feb,1997,01,02,03,04,05,06,07,\"1,000\"\n"
+        "119,Wed,12,Feb,1997,01,02,03,04,05,50,07,1\n"
+        "118,Sat,8,Feb,1997,49,03,27,01,12,30,05,1\n"
+        "117,Wed,5,Feb,1997, 6, 5, 4, 3, 2, 1,07,1\n");
+    Expect(file.outcome == plain::ImportOutcome::Imported && file.commaSeparated && file.draws.size() == 2,
+           "two comma-separated draws kept");
+    if (file.draws.size() != 2) return;
+    Expect(file.draws[0].numbers == std::array<int16_t, 7>{1, 2, 3, 4, 5, 6, 7} &&
+               file.draws[0].dateBits == BitsOf(35466) && file.draws[1].dateBits == BitsOf(35469),
+           "oldest first, balls sorted");
+    Expect(file.laterGameDraws == 2 && file.laterGameFrom == 35473, "two draws from Wed 12 Feb 1997 left out");
+    const plain::ImportedFile dated = plain::ReadImportFile(
+        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball\n05-Feb-1997,1,2,3,4,5,6,7\n");
+    Expect(dated.draws.size() == 1 && dated.draws[0].dateBits == BitsOf(35466), "the dated layout");
+    Expect(plain::ReadImportFile("DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball\n"
+                                 "05-Feb-1997,1,2,3,4,5,6,70000\n")
+                   .outcome == plain::ImportOutcome::ConversionError,
+           "a ball too large for the history");
+}
+
 }  // namespace
 
 int main() {
     CheckTicketExample();
     CheckHistoryExample();
     CheckImportExample();
+    CheckCsvExample();
     return failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -1,8 +1,10 @@
 // Any text as a results file: the import must not crash or hang, must end
-// as a plain reader of the fixed columns says, and a history it accepts must
-// be exactly that reader's draws (balls in order) followed by an empty entry
-// for each missing draw, and load back as it was once saved. Column 5, which
-// is never read, must change nothing.
+// as a plain reader of the fixed columns and of the comma-separated layouts
+// says, and a history it accepts must be exactly that reader's draws (balls
+// in order, comma-separated rows in date order) followed by an empty entry
+// for each missing draw, and load back as it was once saved. The draws of
+// the later game must be counted as that reader counts them. In a file of
+// fixed columns, column 5, which is never read, must change nothing.
 #include "fuzz/FuzzChecks.h"
 #include "fuzz/ProgramFiles.h"
 #include "lottery/HistoryImport.h"
@@ -62,9 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const plain::ImportedFile plainImport = plain::ReadImportFile(text);
     const lottery::ImportResult result = lottery::ReadImportFile(text, kLatestDraw);
     fuzz::Require(OutcomeOf(result.status) == plainImport.outcome, "the import ends as the plain reader's does");
-    RequireColumnFiveUnread(text, result);
+    if (!plainImport.commaSeparated) RequireColumnFiveUnread(text, result);
     if (result.status != lottery::ImportStatus::Imported) return 0;
     fuzz::Require(result.drawsLeftOut == 0 || result.history.Full(), "draws are left out only from a full history");
+    fuzz::Require(result.laterGameDrawsLeftOut == plainImport.laterGameDraws &&
+                      result.laterGameFrom == plainImport.laterGameFrom,
+                  "the later game's draws are left out from the day of its first draw");
+    fuzz::Require(result.drawsImported == static_cast<int>(plainImport.draws.size()) || result.history.Full(),
+                  "every draw kept is counted");
 
     const std::vector<plain::Draw> expected = plain::WithMissingDraws(plainImport.draws, kLatestDraw);
     fuzz::RequireRecords(expected, fuzz::PlainDraws(result.history), 0, true,

@@ -1,6 +1,7 @@
 #include "lottery/CheckRows.h"
 
 #include "lottery/DrawCalendar.h"
+#include "lottery/DrawMatcher.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +10,8 @@
 namespace lottery {
 namespace {
 
-// The rows arrive in ticket and board order, so placing them tier by tier,
-// keeping their order within a tier, sorts them without comparing any.
+// The winners arrive in ticket and board order, so placing them tier by
+// tier, keeping their order within a tier, sorts them without comparing any.
 std::vector<CheckRow> OrderByTier(const std::vector<CheckRow>& rows) {
     std::array<std::size_t, kTierCount + 1> start{};
     for (const CheckRow& row : rows) ++start[row.TierIndex() + 1];
@@ -18,21 +19,6 @@ std::vector<CheckRow> OrderByTier(const std::vector<CheckRow>& rows) {
     std::vector<CheckRow> ordered(rows.size(), CheckRow(TicketRow(0, 0), kNoPrizeTier));
     for (const CheckRow& row : rows) ordered[start[row.TierIndex()]++] = row;
     return ordered;
-}
-
-// One row per board taking part, in ticket and board order.
-std::vector<CheckRow> CheckedBoards(const TLineList& tickets, const THistoryLine& draw, bool validOnly) {
-    const int drawNumber = DrawNumberOf(draw.DrawDate());
-    std::vector<CheckRow> rows;
-    rows.reserve(static_cast<std::size_t>(tickets.CountAllBoards()));
-    for (int index = 0; index < tickets.Count(); ++index) {
-        const TLine& ticket = tickets.At(index);
-        if (validOnly && !TicketValidForDraw(ticket, drawNumber)) continue;
-        for (int board = 1; board <= TLine::kBoardCount; ++board)
-            if (ticket.BoardInUse(board))
-                rows.emplace_back(TicketRow(index, board), PrizeTierCode(ticket, draw, board));
-    }
-    return rows;
 }
 
 }  // namespace
@@ -45,14 +31,36 @@ CheckRow::CheckRow(TicketRow board, char tierCode) : TicketRow(board) {
     packed_ |= static_cast<uint32_t>(lottery::TierIndex(tierCode)) << kFreeShift;
 }
 
+// Each board is checked once, straight into its row. Few boards win: the
+// rows of the others are already in their final order, so only the winners
+// are set aside and sorted, then put in front of them.
 std::vector<CheckRow> FillCheckRows(const TLineList& tickets, const THistoryLine& draw, bool validOnly) {
-    return OrderByTier(CheckedBoards(tickets, draw, validOnly));
+    const DrawMatcher matcher(draw);
+    const int drawNumber = DrawNumberOf(draw.DrawDate());
+    std::vector<CheckRow> rows;
+    // Room for every board: the pages no row reaches are never touched.
+    rows.reserve(static_cast<std::size_t>(tickets.Count()) * TLine::kBoardCount);
+    std::vector<CheckRow> winners;
+    for (int index = 0; index < tickets.Count(); ++index) {
+        const TLine& ticket = tickets.At(index);
+        if (validOnly && !TicketValidForDraw(ticket, drawNumber)) continue;
+        for (int board = 1; board <= TLine::kBoardCount; ++board) {
+            if (!ticket.BoardInUse(board)) continue;
+            const CheckRow row(TicketRow(index, board), matcher.TierCode(ticket.Boards()[board - 1]));
+            (row.Wins() ? winners : rows).push_back(row);
+        }
+    }
+    winners = OrderByTier(winners);
+    rows.insert(rows.begin(), winners.begin(), winners.end());
+    return rows;
 }
 
+// The rows are in tier order, so the winners are the rows before the first
+// that won nothing.
 CheckCounts CountCheckRows(const std::vector<CheckRow>& rows) {
-    return {static_cast<int>(rows.size()),
-            static_cast<int>(
-                std::count_if(rows.begin(), rows.end(), [](const CheckRow& row) { return row.Wins(); }))};
+    const auto firstLoser =
+        std::partition_point(rows.begin(), rows.end(), [](const CheckRow& row) { return row.Wins(); });
+    return {static_cast<int>(rows.size()), static_cast<int>(firstLoser - rows.begin())};
 }
 
 }  // namespace lottery

@@ -38,6 +38,7 @@ struct CheckCounts {
 // tickets entered for the draw), ordered by tier, then ticket number, then
 // board letter.
 std::vector<CheckRow> FillCheckRows(const TLineList& tickets, const THistoryLine& draw, bool validOnly);
+// Of rows in that order.
 CheckCounts CountCheckRows(const std::vector<CheckRow>& rows);
 
 }  // namespace lottery

@@ -1,90 +1,25 @@
 #include "lottery/HistoryImport.h"
 
+#include "lottery/CsvImport.h"
 #include "lottery/DrawCalendar.h"
+#include "lottery/ImportText.h"
 #include "lottery/LotteryError.h"
 
-#include <algorithm>
 #include <array>
 #include <unordered_set>
-#include <vector>
 
 namespace lottery {
 namespace {
 
-// Some editors start a UTF-8 text file with this mark; it is no part of the
-// first line.
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 // Where each of the seven numbers starts (balls 1..6, then the bonus ball);
 // each is two columns wide.
 constexpr std::array<std::size_t, THistoryLine::kNumberCount> kNumberColumns = {23, 26, 29, 32, 35, 38, 42};
-
-bool IsLineBreak(char c) {
-    return c == '\r' || c == '\n';
-}
-
-// The lines of the text, each ending at CR LF, a lone CR or a lone LF. A
-// break at the very end of the text starts no further line.
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = static_cast<std::size_t>(std::ranges::find_if(text, IsLineBreak) - text.begin());
-        lines.push_back(text.substr(0, end));
-        const std::size_t breakLength = text.substr(end).starts_with("\r\n") ? 2 : 1;
-        text.remove_prefix(std::min(end + breakLength, text.size()));
-    }
-    return lines;
-}
 
 // Columns counted from 1, as the file's layout gives them. A line too short
 // for the field gives what it has of it, perhaps nothing.
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
     if (line.size() < first) return {};
     return line.substr(first - 1, last - first + 1);
-}
-
-// Spaces, tabs and control characters alike.
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// Leading spaces, an optional sign, then decimal digits to the field's end.
-// No field is wider than four columns, so the value always fits.
-std::optional<int> WholeNumber(std::string_view field) {
-    field.remove_prefix(std::min(field.find_first_not_of(' '), field.size()));
-    const bool negative = field.starts_with('-');
-    if (negative || field.starts_with('+')) field.remove_prefix(1);
-    if (field.empty()) return std::nullopt;
-    int value = 0;
-    for (const char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
-
-// 1..12 for a month's three-letter abbreviation in any letter case; 0 for
-// anything else.
-int MonthNumber(std::string_view abbreviation) {
-    static constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                                 "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    std::string upper(abbreviation);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const auto found = std::find(kMonths.begin(), kMonths.end(), upper);
-    return found == kMonths.end() ? 0 : static_cast<int>(found - kMonths.begin()) + 1;
-}
-
-int16_t NumberOrThrow(std::string_view field) {
-    const std::optional<int> value = WholeNumber(field);
-    if (!value) throw LotteryError("'" + std::string(field) + "' is not a valid integer value");
-    return static_cast<int16_t>(*value);
 }
 
 // One line that is not blank into the history: the seven numbers are read
@@ -97,12 +32,7 @@ bool ReadDrawLine(std::string_view line, ImportResult& result) {
     THistoryLine::Numbers numbers{};
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = NumberOrThrow(Columns(line, kNumberColumns[i], kNumberColumns[i] + 1));
-    const std::optional<DayNumber> date = ParseImportDate(Columns(line, 10, 20));
-    if (!date) throw LotteryError("'' is not a valid date");
-    if (result.history.Full())
-        ++result.drawsLeftOut;
-    else
-        result.history.Add(numbers, *date);
+    result.AddDraw(numbers, DateOrThrow(ParseImportDate(Columns(line, 10, 20))));
     return true;
 }
 
@@ -116,14 +46,38 @@ int CountDrawsWithoutEntry(const THistoryList& history, int latestDrawNumber) {
     return missing;
 }
 
+// A file of fixed columns, one draw per line, its draws kept in file order.
+// Throws LotteryError for a number or a date it cannot read.
+void ReadFixedColumnFile(std::string_view text, ImportResult& result) {
+    for (const std::string_view line : ImportLines(text)) {
+        if (Trimmed(line).empty()) continue;
+        if (!ReadDrawLine(line, result)) {
+            result.status = ImportStatus::FormatError;
+            return;
+        }
+    }
+}
+
 }  // namespace
 
+void ImportResult::AddDraw(const THistoryLine::Numbers& numbers, DayNumber drawDate) {
+    if (history.Full()) {
+        ++drawsLeftOut;
+        return;
+    }
+    history.Add(numbers, drawDate);
+    ++drawsImported;
+}
+
+void ImportResult::FillMissingDraws(int latestDrawNumber) {
+    history.FillMissingDraws(latestDrawNumber);
+    // Filling stops only when the history is full; what it could not add
+    // is still missing then.
+    if (history.Full()) drawsLeftOut += CountDrawsWithoutEntry(history, latestDrawNumber);
+}
+
 std::optional<DayNumber> ParseImportDate(std::string_view field) {
-    const std::optional<int> day = WholeNumber(Columns(field, 1, 2));
-    const int month = MonthNumber(Columns(field, 4, 6));
-    const std::optional<int> year = WholeNumber(Columns(field, 8, 11));
-    if (!day || !year || !IsValidCivilDate(*year, month, *day)) return std::nullopt;
-    return DayFromCivil({*year, month, *day});
+    return DateFromFields(Columns(field, 1, 2), Columns(field, 4, 6), Columns(field, 8, 11));
 }
 
 ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
@@ -135,22 +89,16 @@ ImportResult ReadImportFile(std::string_view text, int latestDrawNumber) {
         return result;
     }
     try {
-        for (const std::string_view line : Lines(text)) {
-            if (Trimmed(line).empty()) continue;
-            if (!ReadDrawLine(line, result)) {
-                result.status = ImportStatus::FormatError;
-                return result;
-            }
-        }
+        if (IsCsvHeader(FirstLineNotBlank(text)))
+            ReadCsvFile(text, result);
+        else
+            ReadFixedColumnFile(text, result);
     } catch (const LotteryError& error) {
         result.status = ImportStatus::ConversionError;
         result.conversionMessage = error.what();
         return result;
     }
-    result.history.FillMissingDraws(latestDrawNumber);
-    // Filling stops only when the history is full; what it could not add
-    // is still missing then.
-    if (result.history.Full()) result.drawsLeftOut += CountDrawsWithoutEntry(result.history, latestDrawNumber);
+    if (result.status == ImportStatus::Imported) result.FillMissingDraws(latestDrawNumber);
     return result;
 }
 

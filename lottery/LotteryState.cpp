@@ -25,29 +25,49 @@ LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePa
       writeFile_(std::move(writeFile)),
       latestDrawNumber_(LatestDrawOnOrBefore(today_())) {}
 
+namespace {
+
+bool SomethingAt(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    return fs::symlink_status(path, error).type() != fs::file_type::not_found;
+}
+
+}  // namespace
+
+void LotteryState::ReadUnsavedFilesFrom(std::string formerTicketFilePath, std::string formerHistoryFilePath) {
+    formerTicketFilePath_ = std::move(formerTicketFilePath);
+    formerHistoryFilePath_ = std::move(formerHistoryFilePath);
+}
+
+const std::string& LotteryState::ReadPath(const std::string& path, const std::string& formerPath) {
+    return formerPath.empty() || SomethingAt(path) ? path : formerPath;
+}
+
 void LotteryState::LoadTickets() {
-    const WholeFile file = ReadWholeFile(ticketFilePath_, kLargestTicketFile);
+    const WholeFile file = ReadWholeFile(ReadPath(ticketFilePath_, formerTicketFilePath_), kLargestTicketFile);
     ticketFileUnreadable_ = file.found == WholeFile::Found::Unreadable;
     ByteReader reader(file.bytes);
     reader.ReadUInt16();  // the format word is not checked
     ticketList_.ReadFrom(reader);
+    ticketsChanged_ = false;
 }
 
-void LotteryState::SaveTickets() const {
+void LotteryState::SaveTickets() {
     ByteWriter writer;
     writer.WriteUInt16(1);
     ticketList_.WriteTo(writer);
-    WriteDataFile(ticketFilePath_, ticketFileUnreadable_, writer.Bytes());
+    WriteDataFile(ticketFilePath_, formerTicketFilePath_, ticketFileUnreadable_, writer.Bytes());
+    ticketsChanged_ = false;
 }
 
 // A file that could not be read at the last load and is still there keeps
 // what it holds, which the list in memory lacks. Once it is gone, nothing
-// is lost by writing the list.
-void LotteryState::WriteDataFile(const std::string& path, bool unreadableAtLoad, const std::string& bytes) const {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const bool stillThere = fs::symlink_status(path, error).type() != fs::file_type::not_found;
-    if (unreadableAtLoad && stillThere) throw LotteryError("Cannot create file " + path);
+// is lost by writing the list. The file read may be the former one, which
+// a file written at the path would hide from then on.
+void LotteryState::WriteDataFile(const std::string& path, const std::string& formerPath, bool unreadableAtLoad,
+                                 const std::string& bytes) const {
+    if (unreadableAtLoad && SomethingAt(ReadPath(path, formerPath))) throw LotteryError("Cannot create file " + path);
     writeFile_(path, bytes);
 }
 
@@ -57,16 +77,19 @@ void LotteryState::FreeTickets() {
 
 const TLine& LotteryState::AddTicket(const TLine::BoardArray& boards, const std::string& description,
                                      DayNumber startDate, int16_t weeks, int16_t drawDays) {
+    ticketsChanged_ = true;
     return ticketList_.AddTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::ReplaceTicket(const TLine& ticket, const TLine::BoardArray& boards,
                                  const std::string& description, DayNumber startDate,
                                  int16_t weeks, int16_t drawDays) {
+    ticketsChanged_ = true;
     Editable(ticket).SetTicket(boards, description, startDate, weeks, drawDays);
 }
 
 void LotteryState::DeleteTicket(const TLine& ticket) {
+    ticketsChanged_ = true;
     ticketList_.DeleteTicket(ticket);
 }
 
@@ -87,7 +110,7 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
 }
 
 void LotteryState::LoadHistory() {
-    const WholeFile file = ReadWholeFile(historyFilePath_, kLargestHistoryFile);
+    const WholeFile file = ReadWholeFile(ReadPath(historyFilePath_, formerHistoryFilePath_), kLargestHistoryFile);
     historyFileUnreadable_ = file.found == WholeFile::Found::Unreadable;
     ByteReader reader(file.bytes);
     reader.ReadUInt16();  // the format word is not checked
@@ -108,7 +131,7 @@ void LotteryState::WriteHistoryFile(const THistoryList& history) const {
     ByteWriter writer;
     writer.WriteUInt16(1);
     history.WriteTo(writer);
-    WriteDataFile(historyFilePath_, historyFileUnreadable_, writer.Bytes());
+    WriteDataFile(historyFilePath_, formerHistoryFilePath_, historyFileUnreadable_, writer.Bytes());
 }
 
 void LotteryState::ClearHistory() {
@@ -136,7 +159,7 @@ std::string LotteryState::DrawNumbersText(int drawNumber) const {
     const THistoryLine* entry = drawHistory_.FindDrawOn(DrawDateOf(drawNumber));
     if (!entry) return {};
     std::string text;
-    for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text += "\t" + entry->NumberText(index);
+    for (int index = 1; index <= THistoryLine::kNumberCount; ++index) text.append("\t").append(entry->NumberText(index));
     return text;
 }
 

@@ -35,6 +35,10 @@ public:
     int LatestDrawNumber() const { return latestDrawNumber_; }
     const std::string& TicketFilePath() const { return ticketFilePath_; }
     const std::string& HistoryFilePath() const { return historyFilePath_; }
+    // The files as they stood before they were kept at these paths (an
+    // installed program's own folder): each is read from its former path
+    // while nothing stands at its own path yet. Empty: no former file.
+    void ReadUnsavedFilesFrom(std::string formerTicketFilePath, std::string formerHistoryFilePath);
 
     // Tickets.
     const TLineList& TicketList() const { return ticketList_; }
@@ -43,7 +47,10 @@ public:
     // Throws LotteryError when the file cannot be written, or when it was
     // there but could not be read at the last load: its tickets are unknown,
     // and an empty list written in their place would lose them.
-    void SaveTickets() const;
+    void SaveTickets();
+    // Whether tickets were added, changed or deleted since they were last
+    // loaded or saved: what a reload would throw away.
+    bool TicketsChanged() const { return ticketsChanged_; }
     void FreeTickets();
     const TLine& AddTicket(const TLine::BoardArray& boards, const std::string& description,
                      DayNumber startDate, int16_t weeks, int16_t drawDays);
@@ -89,18 +96,23 @@ public:
     }
 
 private:
-    void WriteDataFile(const std::string& path, bool unreadableAtLoad, const std::string& bytes) const;
+    static const std::string& ReadPath(const std::string& path, const std::string& formerPath);
+    void WriteDataFile(const std::string& path, const std::string& formerPath, bool unreadableAtLoad,
+                       const std::string& bytes) const;
     void WriteHistoryFile(const THistoryList& history) const;
     TLine& Editable(const TLine& ticket);
     THistoryLine& Editable(const THistoryLine& entry);
 
     std::string ticketFilePath_;
     std::string historyFilePath_;
+    std::string formerTicketFilePath_;
+    std::string formerHistoryFilePath_;
     Clock today_;
     FileWriter writeFile_;
     int latestDrawNumber_;
     TLineList ticketList_;
     bool ticketFileUnreadable_ = false;
+    bool ticketsChanged_ = false;
     THistoryList drawHistory_;
     bool historyFileUnreadable_ = false;
 };

@@ -1,6 +1,7 @@
 #include "lottery/PrizeTier.h"
 
-#include <algorithm>
+#include "lottery/DrawMatcher.h"
+
 #include <array>
 
 namespace lottery {
@@ -17,13 +18,8 @@ constexpr TierWording kPrintedWording = {"\tJackpot! 6 Balls", "\t5 and the Bonu
 
 }  // namespace
 
-int TierIndex(char tierCode) {
-    return tierCode >= kJackpotTier && tierCode < kNoPrizeTier ? tierCode - kJackpotTier : kTierCount - 1;
-}
-
 bool BoardNumberDrawn(const TLine& ticket, const THistoryLine& draw, int board, int position) {
-    const THistoryLine::Balls balls = draw.BallArray();
-    return std::find(balls.begin(), balls.end(), ticket.Number(board, position)) != balls.end();
+    return DrawMatcher(draw).Drawn(ticket.Number(board, position));
 }
 
 bool BoardNumberIsBonus(const TLine& ticket, const THistoryLine& draw, int board, int position) {
@@ -36,19 +32,8 @@ bool BoardHoldsBonus(const TLine& ticket, const THistoryLine& draw, int board) {
     return false;
 }
 
-// The bonus ball only tells five-ball boards apart: it never adds to the
-// count of balls matched.
 char PrizeTierCode(const TLine& ticket, const THistoryLine& draw, int board) {
-    int matched = 0;
-    for (int position = 1; position <= TLine::kNumbersPerBoard; ++position)
-        if (BoardNumberDrawn(ticket, draw, board, position)) ++matched;
-    switch (matched) {
-    case 6: return '1';
-    case 5: return BoardHoldsBonus(ticket, draw, board) ? '2' : '3';
-    case 4: return '4';
-    case 3: return '5';
-    default: return kNoPrizeTier;
-    }
+    return DrawMatcher(draw).TierCode(ticket.Boards()[static_cast<std::size_t>(board - 1)]);
 }
 
 std::string ResultSheetTierText(char tierCode) {

@@ -15,7 +15,10 @@ inline constexpr char kNoPrizeTier = '6';
 inline constexpr int kTierCount = 6;
 
 // 0 for '1' up to 5 for '6'; any code other than '1'..'5' counts as no prize.
-int TierIndex(char tierCode);
+// Inline, as each row of the result sheet is made with it.
+inline int TierIndex(char tierCode) {
+    return tierCode >= kJackpotTier && tierCode < kNoPrizeTier ? tierCode - kJackpotTier : kTierCount - 1;
+}
 
 // board 1..10, position 1..6
 bool BoardNumberDrawn(const TLine& ticket, const THistoryLine& draw, int board, int position);

@@ -136,6 +136,24 @@ private slots:
                                                         "40 51 e1 40"));
     }
 
+    // Newest first as downloaded; the balls above 49 in the last row make a
+    // later game, left out and told after the import.
+    void aCsvImportTellsWhatItLeftOut() {
+        ImportFixture f;
+        f.Import("DrawNo,Day,DD,MMM,YYYY,N1,N2,N3,N4,N5,N6,BonusBall\r\n"
+                 "120,Sat,15,Feb,1997,01,02,03,04,05,55,07\r\n"
+                 "119,Wed,12,Feb,1997,01,02,03,04,05,06,07\r\n"
+                 "118,Sat,8,Feb,1997,49,03,27,01,12,30,05\r\n"
+                 "117,Wed,5,Feb,1997,01,02,03,04,05,06,07\r\n");
+        QCOMPARE(f.form->CurrentPage(), int(TMasterForm::HistoryPageIndex));
+        QCOMPARE(f.Recorded(), 3);
+        QCOMPARE(f.form->Lottery().DrawHistory().At(1).Number(6), 49);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages.last().kind, QStringLiteral("Warning"));
+        QCOMPARE(f.Message(), QStringLiteral("3 draws imported; 1 draw with balls above 49 left out (from 15-Feb-1997 "
+                                             "on, when the game changed)."));
+    }
+
     // 32766 lines leave room for one of the 120 draws the file lacks.
     void drawsLeftOutAreToldAfterTheImport() {
         ImportFixture f;

@@ -47,10 +47,6 @@ constexpr int kTickets = 120;
 const QStringList kElidingControls = {
     QStringLiteral("TCLabel"), QStringLiteral("CheckL5"), QStringLiteral("Label5")};
 
-// Known to be too narrow and mended with the print dialog's sizes, which
-// are changed on their own; remove an entry once its control fits.
-const QStringList kKnownCut = {QStringLiteral("SaveAsPdf")};
-
 // Text as drawn: a label shows "&" literally unless it has a buddy.
 QString DrawnText(QString text, bool mnemonic) {
     if (!mnemonic) return text;
@@ -122,9 +118,7 @@ QString Misfit(const QWidget& control) {
 QStringList CutTexts(const QString& scene, const QWidget& window) {
     QStringList cut;
     for (const QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window) || Caption(*control).isEmpty() ||
-            kKnownCut.contains(control->objectName()))
-            continue;
+        if (!control->isVisibleTo(&window) || Caption(*control).isEmpty()) continue;
         if (const QString misfit = Misfit(*control); !misfit.isEmpty())
             cut << QStringLiteral("%1: %2 \"%3\" %4").arg(scene, control->objectName(), Caption(*control), misfit);
     }

@@ -1,6 +1,7 @@
 #include "AddLineDlg/TAddLineForm.h"
 #include "FakePlatform.h"
 #include "Master/HeaderedList.h"
+#include "Master/HistoryPage.h"
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
 #include "Master/RowListView.h"
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(f.data.ReadTickets(), QByteArray("\x01\x00\x00\x00", 4));
     }
 
-    void cancelAfterAnAddRestoresTheLastSave() {
+    void cancelAfterAnAddAsksThenRestoresTheLastSave() {
         Fixture f(kTwoTickets);
         WhenWizardOpens([](addlinedlg::TAddLineForm& wizard) {
             TypeBoard(wizard, 1, {"1", "2", "3", "4", "5", "6"});
@@ -168,9 +169,25 @@ private slots:
         });
         QTest::mouseClick(f.Page().Button6(), Qt::LeftButton);
         QCOMPARE(f.form->Lottery().TicketCount(), 3);
+        f.platform.answerYes = false;
+        QTest::mouseClick(f.Page().Button3(), Qt::LeftButton);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].kind, QStringLiteral("Question"));
+        QCOMPARE(f.platform.messages[0].text, QStringLiteral("Discard the changes to your tickets?"));
+        QCOMPARE(f.form->Lottery().TicketCount(), 3);
+        QCOMPARE(f.form->CurrentPage(), int(TMasterForm::TicketsPageIndex));
+
+        f.platform.answerYes = true;
         QTest::mouseClick(f.Page().Button3(), Qt::LeftButton);
         QCOMPARE(f.form->Lottery().TicketCount(), 2);
         QCOMPARE(f.data.ReadTickets(), kTwoTickets);
+        QCOMPARE(f.form->CurrentPage(), int(TMasterForm::MainPageIndex));
+
+        // With nothing left to lose, the history page's "Cancel" asks nothing.
+        QTest::mouseClick(f.form->Main()->BitBtn3(), Qt::LeftButton);
+        QTest::mouseClick(f.form->History()->Button14(), Qt::LeftButton);
+        QCOMPARE(f.platform.messages.size(), 2);
+        QCOMPARE(f.form->CurrentPage(), int(TMasterForm::MainPageIndex));
     }
 
     void theResultSheetDisplaysATicketsWinnings() {

@@ -126,6 +126,11 @@ private slots:
         const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QCOMPARE(paths.ticketFilePath, perUser + QStringLiteral("/tallimo.TKT"));
         QCOMPARE(paths.historyFilePath, perUser + QStringLiteral("/tallimo.HST"));
+        QCOMPARE(paths.formerTicketFilePath, QStringLiteral("/nonexistent/bin/tallimo.TKT"));
+        QCOMPARE(paths.formerHistoryFilePath, QStringLiteral("/nonexistent/bin/tallimo.HST"));
+        const auto writable = app::DataFilePaths::ForInstalledExecutable(QStringLiteral("/games/CHECK.EXE"), true, perUser);
+        QCOMPARE(writable.ticketFilePath, QStringLiteral("/games/CHECK.TKT"));
+        QVERIFY(writable.formerTicketFilePath.isEmpty());
     }
 
     void descriptionsTravelAsWindows1252() {

@@ -2,6 +2,8 @@
 #include "app/TallimoApplication.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -15,6 +17,19 @@ private slots:
         QCOMPARE(QtPlatform::FileDialogFilter("PDF files (*.pdf)|*.pdf"), "PDF files (*.pdf)");
         QCOMPARE(QtPlatform::FileDialogFilter("Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*"),
                  "Text Files (*.TXT);;All Files (*.*)");
+    }
+
+    // Every question guards against a loss: Enter must not say yes.
+    void questionsAnswerNoToEnter() {
+        bool noIsTheDefault = false;
+        QTimer::singleShot(0, this, [&noIsTheDefault] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            noIsTheDefault = box->standardButton(box->defaultButton()) == QMessageBox::No;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(!app::QtPlatform().AskYesNo(nullptr, QStringLiteral("Tallimo"), QStringLiteral("Discard?")));
+        QVERIFY(noIsTheDefault);
     }
 
     // Once an application display name is set, Qt appends it to every

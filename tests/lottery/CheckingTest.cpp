@@ -76,6 +76,23 @@ TEST(Checking, NumbersMarkedOnAFiveAndBonusBoard) {
     EXPECT_FALSE(BoardNumberDrawn(ticket, draw, 2, 6));
 }
 
+// A damaged file can hold any 16-bit number: each still matches only a ball
+// equal to it, whether or not it fits the word of small balls.
+TEST(Checking, NumbersOutsideTheBallsMatchOnlyEqualBalls) {
+    const THistoryLine draw = Draw({-3, 0, 63, 64, 100, 32767, -32768});
+    const TLine ticket = Ticket({{-3, 0, 63, 64, 100, 32767},
+                                 {100, 0, 63, 64, -3, -32768},
+                                 {1, 62, 65, 99, -4, -32768},
+                                 {36, 38, 63, 64, 100, 32767}});
+    EXPECT_EQ(PrizeTierCode(ticket, draw, 1), '1');
+    EXPECT_EQ(PrizeTierCode(ticket, draw, 2), '2');
+    EXPECT_EQ(PrizeTierCode(ticket, draw, 3), '6');
+    EXPECT_EQ(PrizeTierCode(ticket, draw, 4), '4');
+    for (int position = 1; position <= 5; ++position) EXPECT_FALSE(BoardNumberDrawn(ticket, draw, 3, position));
+    EXPECT_TRUE(BoardNumberDrawn(ticket, draw, 2, 1));
+    EXPECT_TRUE(BoardNumberIsBonus(ticket, draw, 3, 6));
+}
+
 TEST(Checking, EachScreensWordingOfTheTiers) {
     const std::vector<std::pair<char, std::array<std::string, 3>>> wording{
         {'1', {"Jackpot! 6 Balls", "JACKPOT! 6 Numbers", "\tJackpot! 6 Balls"}},

@@ -205,6 +205,39 @@ TEST_F(TicketFileTest, AFailedSaveLeavesTheOldFileAndTheListAsTheyWere) {
     }
     EXPECT_EQ(ReadFile(), ExampleTicketFile());
     EXPECT_EQ(state.TicketCount(), 2);
+    EXPECT_TRUE(state.TicketsChanged());
+}
+
+TEST_F(TicketFileTest, AFileNotYetSavedIsReadFromWhereItStoodBefore) {
+    const std::filesystem::path former = dir_ / "former.TKT";
+    WriteBytes(former, ExampleTicketFile());
+    LotteryState state = State();
+    state.ReadUnsavedFilesFrom(former.string(), "");
+    state.LoadTickets();
+    ASSERT_EQ(state.TicketCount(), 1);
+    state.DeleteTicket(state.TicketList().At(0));
+    state.SaveTickets();
+    EXPECT_EQ(ReadFile(), Hex("01 00 00 00 "));
+    EXPECT_EQ(ReadBytes(former), ExampleTicketFile());
+    state.LoadTickets();  // from its own path, now that it is saved there
+    EXPECT_EQ(state.TicketCount(), 0);
+}
+
+TEST_F(TicketFileTest, OnlyEditsSinceTheLastLoadOrSaveCountAsChanges) {
+    WriteFile(ExampleTicketFile());
+    LotteryState state = State();
+    state.LoadTickets();
+    EXPECT_FALSE(state.TicketsChanged());
+    state.AddTicket(BoardsOf({{1, 2, 3, 4, 5, 6}}), "new", 35466, 1, 0);
+    EXPECT_TRUE(state.TicketsChanged());
+    state.SaveTickets();
+    EXPECT_FALSE(state.TicketsChanged());
+    state.ReplaceTicket(state.TicketList().At(0), BoardsOf({{7, 8, 9, 10, 11, 12}}), "edited", 35466, 1, 0);
+    EXPECT_TRUE(state.TicketsChanged());
+    state.LoadTickets();
+    EXPECT_FALSE(state.TicketsChanged());
+    state.DeleteTicket(state.TicketList().At(1));
+    EXPECT_TRUE(state.TicketsChanged());
 }
 
 // Each change of the tickets, and of the day, shows in the next counts.
