@@ -1,5 +1,8 @@
 #include "AddLineDlg/ChoicePanel.h"
 
+#include "AddLineDlg/ChoicePanelAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +11,10 @@
 namespace addlinedlg {
 
 ChoicePanel::ChoicePanel(const QString& caption, int tag, QWidget* parent) : QLabel(caption, parent), tag_(tag) {
+    // Before anything here makes Qt ask for the panel's interface, which it
+    // then keeps.
+    static const bool accessible = (QAccessible::installFactory(&ChoicePanelAccessible::Create), true);
+    Q_UNUSED(accessible);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -16,11 +23,22 @@ ChoicePanel::ChoicePanel(const QString& caption, int tag, QWidget* parent) : QLa
     SetChosen(false);
 }
 
+// The caption is black on the chosen panel's yellow, and otherwise the
+// text colour of the base it stands on, so that it reads in a dark desktop
+// theme too.
 void ChoicePanel::SetChosen(bool chosen) {
+    const bool changed = chosen != chosen_;
     chosen_ = chosen;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, chosen ? QColor(Qt::yellow) : colours.color(QPalette::Base));
+    colours.setColor(QPalette::WindowText, chosen ? QColor(Qt::black) : colours.color(QPalette::Text));
     setPalette(colours);
+    if (changed && QAccessible::isActive()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent event(this, checked);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ChoicePanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace addlinedlg {
@@ -46,6 +48,18 @@ TicketPage::TicketPage(QComboBox* dateBox, QWidget* parent) : QWidget(parent), d
     for (int board = 1; board <= TLine::kBoardCount; ++board) BuildBoardRow(board);
     BuildWeeksPanel();
     BuildDrawDaysPanel();
+    auto* luckyDipKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    luckyDipKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(luckyDipKey, &QShortcut::activated, this, &TicketPage::LuckyDipFocusedBoard);
+}
+
+void TicketPage::LuckyDipFocusedBoard() {
+    for (int board = 1; board <= TLine::kBoardCount; ++board)
+        for (NumberField* field : numberFields_[board - 1])
+            if (field->hasFocus()) {
+                LuckyDipButton(board)->click();  // does nothing while the button is disabled
+                return;
+            }
 }
 
 void TicketPage::BuildDateAndComment() {
@@ -56,6 +70,8 @@ void TicketPage::BuildDateAndComment() {
     dateBox_->setObjectName(QStringLiteral("DateBox"));
     dateBox_->setGeometry(16, 30, 120, 24);
     label9->setBuddy(dateBox_);
+    // The combo box reads out its date; its label names the text field in it.
+    dateBox_->lineEdit()->setAccessibleName(QStringLiteral("Start Date"));
 
     QLabel* label6 = BoldLabel(QStringLiteral("Des&cription:"), this);
     label6->setObjectName(QStringLiteral("Label6"));
@@ -79,6 +95,7 @@ void TicketPage::BuildBoardRow(int board) {
         auto* field = new NumberField(panel);
         field->setObjectName(QStringLiteral("Memo%1").arg((board - 1) * TLine::kNumbersPerBoard + position));
         field->setGeometry(100 + (position - 1) * kFieldPitch, 4, 28, 22);
+        field->setAccessibleName(QStringLiteral("Board %1, number %2").arg(BoardLetter(board)).arg(position));
         numberFields_[board - 1][position - 1] = field;
     }
     auto* luckyDip = new QToolButton(panel);
@@ -86,6 +103,11 @@ void TicketPage::BuildBoardRow(int board) {
     luckyDip->setText(QStringLiteral("Lucky Dip"));
     luckyDip->setFocusPolicy(Qt::NoFocus);
     luckyDip->setGeometry(298, 4, 76, 22);
+    luckyDip->setAccessibleName(QStringLiteral("Lucky Dip, board ") + BoardLetter(board));
+    luckyDip->setAccessibleDescription(QStringLiteral("Fills board %1 with six random numbers; Ctrl+L in the "
+                                                      "board's number fields does the same")
+                                           .arg(BoardLetter(board)));
+    luckyDip->setToolTip(QStringLiteral("Lucky Dip (Ctrl+L)"));
     luckyDips_[board - 1] = luckyDip;
 }
 
@@ -96,6 +118,10 @@ void TicketPage::BuildWeeksPanel() {
         const QString caption = weeks == kWeeksChoices ? QStringLiteral("§") : QString::number(weeks);
         auto* choice = new ChoicePanel(caption, weeks, panel3);
         choice->setObjectName(QStringLiteral("W%1").arg(weeks));
+        choice->setAccessibleName(weeks == kWeeksChoices ? QStringLiteral("Unlimited weeks")
+                                  : weeks == 1           ? QStringLiteral("1 week")
+                                                         : QStringLiteral("%1 weeks").arg(weeks));
+        choice->setAccessibleDescription(QStringLiteral("No. of Weeks"));
         const int row = weeks / 2;
         const int column = weeks % 2;
         const int left = weeks == 1 ? 58 : 30 + column * 56;
@@ -107,9 +133,13 @@ void TicketPage::BuildWeeksPanel() {
 void TicketPage::BuildDrawDaysPanel() {
     QFrame* panel4 = RaisedPanel("Panel4", QStringLiteral("Which Draw ?"), QRect(412, 266, 163, 118), this);
     const QString captions[kDrawDaysChoices] = {QStringLiteral("Both"), QStringLiteral("Wed"), QStringLiteral("Sat")};
+    const QString spoken[kDrawDaysChoices] = {QStringLiteral("Both draws"), QStringLiteral("Wednesday"),
+                                              QStringLiteral("Saturday")};
     for (int tag = 0; tag < kDrawDaysChoices; ++tag) {
         auto* choice = new ChoicePanel(captions[tag], tag, panel4);
         choice->setObjectName(QStringLiteral("D%1").arg(tag + 1));
+        choice->setAccessibleName(spoken[tag]);
+        choice->setAccessibleDescription(QStringLiteral("Which Draw ?"));
         choice->setGeometry(44, 32 + tag * 28, 76, 24);
         drawDaysPanels_[tag] = choice;
     }

@@ -43,6 +43,9 @@ private:
     void BuildBoardRow(int board);
     void BuildWeeksPanel();
     void BuildDrawDaysPanel();
+    // The Lucky Dip buttons never take the focus; from the keyboard the
+    // shortcut fills the board whose number field has it.
+    void LuckyDipFocusedBoard();
 
     QComboBox* dateBox_;
     QLineEdit* comment_ = nullptr;

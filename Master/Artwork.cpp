@@ -1,6 +1,8 @@
 #include "Master/Artwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -136,14 +138,15 @@ void PaintHistoryIcon(QPainter& painter, qreal s) {
                      row == 0 ? QColor(230, 60, 60) : QColor(70, 150, 240), 0);
 }
 
-// A solid triangle pointing up, or down.
+// A solid triangle pointing up, or down, in the colour of a button's
+// caption: black on light buttons, and light on a dark desktop theme's.
 void PaintArrow(QPainter& painter, qreal side, bool up) {
     const qreal tip = up ? side * 0.25 : side * 0.75;
     const qreal base = up ? side * 0.75 : side * 0.25;
     const std::array<QPointF, 3> corners = {QPointF(side / 2, tip), QPointF(side * 0.15, base),
                                             QPointF(side * 0.85, base)};
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(QGuiApplication::palette().color(QPalette::ButtonText));
     painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
 }
 

@@ -3,6 +3,7 @@
 #include "lottery/PrizeTier.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace master {
 
@@ -24,6 +25,33 @@ void CheckRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, c
         painter.setPen(colours.Text());
     }
     DrawText(painter, rect, Left(7) + 5, QString::fromStdString(lottery::ResultSheetTierText(checkRow.Tier())));
+}
+
+// The tier first, as the rows are ordered by it; then the numbers, and
+// apart from them the drawn ones, which the row shows in red.
+QString CheckRowDelegate::RowText(int row) const {
+    const lottery::CheckRow& checkRow = rows_.At(row);
+    const lottery::TLine& ticket = tickets_.TicketOf(checkRow);
+    const QString tier = QString::fromStdString(lottery::ResultSheetTierText(checkRow.Tier()));
+    QStringList numbers;
+    QStringList drawn;
+    QString bonus;
+    for (int position = 1; position <= lottery::TLine::kNumbersPerBoard; ++position) {
+        const QString number = QString::fromStdString(ticket.NumberText(checkRow.Board(), position));
+        numbers << number;
+        if (!draw_) continue;
+        if (lottery::BoardNumberDrawn(ticket, *draw_, checkRow.Board(), position))
+            drawn << number;
+        else if (checkRow.Tier() == '2' && lottery::BoardNumberIsBonus(ticket, *draw_, checkRow.Board(), position))
+            bonus = number;
+    }
+    QStringList parts{tier.isEmpty() ? QStringLiteral("No prize") : tier,
+                      QStringLiteral("Line ") + QString::fromStdString(lottery::TicketRowKey(checkRow.TicketNumber(),
+                                                                                             checkRow.Board())),
+                      numbers.join(u' '),
+                      drawn.isEmpty() ? QStringLiteral("none drawn") : QStringLiteral("drawn ") + drawn.join(u' ')};
+    if (!bonus.isEmpty()) parts << QStringLiteral("bonus ball ") + bonus;
+    return parts.join(QStringLiteral(", "));
 }
 
 void CheckRowDelegate::StyleNumber(QPainter& painter, const lottery::CheckRow& checkRow, int position,

@@ -18,6 +18,7 @@ public:
     CheckRowDelegate(HeaderedList& list, const RowsModel<lottery::CheckRow>& rows, const lottery::TLineList& tickets);
 
     void SetDraw(const lottery::THistoryLine* draw) { draw_ = draw; }
+    QString RowText(int row) const override;
 
 protected:
     void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;

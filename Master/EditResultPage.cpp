@@ -55,6 +55,7 @@ EditResultPage::EditResultPage(const app::DateText& dates, QWidget* parent) : QW
         caption->setAlignment(Qt::AlignHCenter);
         auto* memo = new QLineEdit(QStringLiteral("99"), group);
         memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
+        memo->setAccessibleName(bonus ? QStringLiteral("Bonus ball") : QStringLiteral("Ball %1").arg(i + 1));
         memo->setGeometry(left, 32, 32, 26);
         memo->setMaxLength(2);
         memo->setAlignment(Qt::AlignCenter);

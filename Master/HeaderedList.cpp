@@ -42,6 +42,10 @@ void HeaderedList::SetModel(QAbstractItemModel* model, RowDelegate* delegate) {
     list_->SetModel(model, delegate);
 }
 
+void HeaderedList::SetListName(const QString& name) {
+    list_->setAccessibleName(name);
+}
+
 int HeaderedList::SectionLeft(int section) const {
     return header_->sectionPosition(section);
 }

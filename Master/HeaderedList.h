@@ -27,6 +27,8 @@ public:
     QHeaderView* Header() const { return header_; }
     RowListView* List() const { return list_; }
     void SetModel(QAbstractItemModel* model, RowDelegate* delegate);
+    // What a screen reader calls the list when it gets the focus.
+    void SetListName(const QString& name);
 
     // The left edge of header section k, and its width.
     int SectionLeft(int section) const;

@@ -19,6 +19,7 @@ HistoryPage::HistoryPage(const app::AppContext& context, const lottery::LotteryS
                                     {{" Draw", 53}, {" Date of Draw", 155}, {"  #1", 29}, {"  #2", 29},
                                      {"  #3", 29}, {"  #4", 29}, {"  #5", 29}, {"  #6", 29}, {"Bonus Ball", 72}});
     historyList_->setObjectName(QStringLiteral("HistoryList"));
+    historyList_->SetListName(QStringLiteral("Lottery Results"));
     rows_ = new RowsModel<lottery::HistoryRow>(this);
     historyList_->SetModel(rows_, new HistoryRowDelegate(*historyList_, *rows_, context.dates));
 

@@ -4,6 +4,7 @@
 #include "lottery/DrawCalendar.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace master {
 
@@ -23,6 +24,25 @@ void HistoryRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row,
                    QString::fromStdString(result.NumberText(ball)), colours);
     DrawNumber(painter, rect, Left(8) + 25,
                QString::fromStdString(result.NumberText(lottery::THistoryLine::kNumberCount)), colours);
+}
+
+QString HistoryRowDelegate::RowText(int row) const {
+    const lottery::THistoryLine& result = *rows_.At(row).result;
+    QStringList parts{QStringLiteral("Draw %1").arg(lottery::DrawNumberOf(result.DrawDate()))};
+    if (const auto day = lottery::WholeDayOf(result.DrawDate()))
+        parts << dates_.Display(*day, app::DateText::kRowDisplay);
+    QStringList balls;
+    for (int ball = 1; ball <= lottery::THistoryLine::kBallCount; ++ball)
+        balls << SpokenNumber(QString::fromStdString(result.NumberText(ball)));
+    parts << QStringLiteral("balls ") + balls.join(u' ')
+          << QStringLiteral("bonus ball ") +
+                 SpokenNumber(QString::fromStdString(result.NumberText(lottery::THistoryLine::kNumberCount)));
+    return parts.join(QStringLiteral(", "));
+}
+
+// The red "--" of a number not yet recorded.
+QString HistoryRowDelegate::SpokenNumber(const QString& text) {
+    return text == QLatin1String("00") ? QStringLiteral("not recorded") : text;
 }
 
 void HistoryRowDelegate::DrawNumber(QPainter& painter, const QRect& rect, int x, const QString& text,

@@ -15,6 +15,7 @@ namespace master {
 class HistoryRowDelegate : public RowDelegate {
 public:
     HistoryRowDelegate(HeaderedList& list, const RowsModel<lottery::HistoryRow>& rows, const app::DateText& dates);
+    QString RowText(int row) const override;
 
 protected:
     void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;
@@ -22,6 +23,7 @@ protected:
 private:
     void DrawNumber(QPainter& painter, const QRect& rect, int x, const QString& text,
                     const RowColours& colours) const;
+    static QString SpokenNumber(const QString& text);
 
     const RowsModel<lottery::HistoryRow>& rows_;
     const app::DateText& dates_;

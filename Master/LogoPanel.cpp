@@ -53,6 +53,7 @@ LogoPanel::LogoPanel(QWidget* parent) : QFrame(parent) {
     webButton_ = new QPushButton(app::kMakerWebAddress.section(QLatin1Char('/'), 2, 2), this);
     webButton_->setGeometry(12, 296, 209, 28);
     webButton_->setCursor(Qt::PointingHandCursor);
+    webButton_->setAccessibleDescription(QStringLiteral("Opens the web site in your browser"));
 }
 
 }  // namespace master

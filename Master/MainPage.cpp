@@ -57,6 +57,7 @@ QPushButton* MainPage::AddChoice(const QString& name, int top, const QString& ca
     button->setGeometry(8, 28, 140, 52);
     button->setIconSize(QSize(32, 32));
     button->setObjectName(name);
+    button->setAccessibleDescription(text);
 
     auto* label = new QLabel(text, panel);
     label->setGeometry(156, 8, 144, 92);

@@ -1,5 +1,7 @@
 #include "Master/PageWidgets.h"
 
+#include "Master/RowColours.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -41,9 +43,13 @@ void SetElidedText(QLabel* label, const QString& text) {
     label->setToolTip(shown == text ? QString() : text);
 }
 
+// Pure red stays on the light window it was chosen for; on a dark one it is
+// lightened until it can be read.
 void MakeRed(QLabel* label) {
     QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    const QColor window = red.color(QPalette::Window);
+    red.setColor(QPalette::WindowText, RowColours::IsDark(window) ? RowColours::Readable(Qt::red, window)
+                                                                  : QColor(Qt::red));
     label->setPalette(red);
 }
 

@@ -40,6 +40,8 @@ QPushButton* DrawButton(QWidget* parent, const QString& name, bool up, int top) 
     QPushButton* button = MakeButton(parent, name, QStringLiteral("Draw"), QRect(490, top, 80, 26));
     button->setIcon(ArtworkIconEngine::Icon(up ? Artwork::Picture::ArrowUp : Artwork::Picture::ArrowDown));
     button->setLayoutDirection(Qt::RightToLeft);
+    // Both say "Draw": the arrow tells them apart on screen.
+    button->setAccessibleName(up ? QStringLiteral("Next draw") : QStringLiteral("Previous draw"));
     return button;
 }
 
@@ -61,6 +63,7 @@ ResultSheetPage::ResultSheetPage(const app::AppContext& context, const lottery::
                                   {{"      Line", 75}, {"  #1", 29}, {"  #2", 29}, {"  #3", 29}, {"  #4", 29},
                                    {"  #5", 29}, {"  #6", 29}, {" Winning Line", 87}});
     checkList_->setObjectName(QStringLiteral("CheckList"));
+    checkList_->SetListName(QStringLiteral("Check of Tickets"));
     rows_ = new RowsModel<lottery::CheckRow>(this);
     delegate_ = new CheckRowDelegate(*checkList_, *rows_, lottery_.TicketList());
     checkList_->SetModel(rows_, delegate_);

@@ -23,23 +23,16 @@ QColor Mixed(const QColor& colour, const QColor& toward, double share) {
                             static_cast<float>(colour.blueF() + (toward.blueF() - colour.blueF()) * share));
 }
 
-// Moved toward black on a light background and toward white on a dark one,
-// in small steps, so that the colour keeps as much of its own as it can.
-QColor Readable(const QColor& colour, const QColor& background) {
-    const QColor toward = Luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
-    for (int step = 0; step <= 20; ++step) {
-        const QColor candidate = Mixed(colour, toward, step / 20.0);
-        if (RowColours::Contrast(candidate, background) >= kLeastContrast) return candidate;
-    }
-    return toward;
-}
-
 }  // namespace
 
-RowColours::RowColours(const QPalette& palette, bool selected) : selected_(selected) {
+// A plain row on the light list background the program was made for keeps
+// its black text and its own colours; on a dark one (a dark desktop theme)
+// the text is the theme's and the program's colours are made readable.
+RowColours::RowColours(const QPalette& palette, bool selected) : adjusted_(selected) {
     if (!selected) {
         background_ = palette.color(QPalette::Base);
-        text_ = Qt::black;
+        adjusted_ = IsDark(background_);
+        text_ = adjusted_ ? Readable(palette.color(QPalette::Text), background_) : QColor(Qt::black);
         return;
     }
     background_ = Mixed(palette.color(QPalette::Highlight), palette.color(QPalette::Base), 0.65);
@@ -47,7 +40,22 @@ RowColours::RowColours(const QPalette& palette, bool selected) : selected_(selec
 }
 
 QColor RowColours::Shown(const QColor& colour) const {
-    return selected_ ? Readable(colour, background_) : colour;
+    return adjusted_ ? Readable(colour, background_) : colour;
+}
+
+bool RowColours::IsDark(const QColor& background) {
+    return Luminance(background) <= 0.18;
+}
+
+// Moved toward black on a light background and toward white on a dark one,
+// in small steps, so that the colour keeps as much of its own as it can.
+QColor RowColours::Readable(const QColor& colour, const QColor& background) {
+    const QColor toward = IsDark(background) ? QColor(Qt::white) : QColor(Qt::black);
+    for (int step = 0; step <= 20; ++step) {
+        const QColor candidate = Mixed(colour, toward, step / 20.0);
+        if (Contrast(candidate, background) >= kLeastContrast) return candidate;
+    }
+    return toward;
 }
 
 double RowColours::Contrast(const QColor& a, const QColor& b) {

@@ -23,6 +23,10 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, c
     painter->restore();
 }
 
+QString RowDelegate::RowText(int) const {
+    return {};
+}
+
 int RowDelegate::Left(int section) const {
     return list_.SectionLeft(section);
 }

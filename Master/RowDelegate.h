@@ -17,6 +17,9 @@ public:
     int RowHeight() const { return rowHeight_; }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // A row as a screen reader says it: what the row shows, in words, with
+    // what its colours and bold type mean. Empty when the row's key says it.
+    virtual QString RowText(int row) const;
 
 protected:
     // The painter's pen is the row's text colour when it is called.

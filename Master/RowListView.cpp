@@ -1,8 +1,10 @@
 #include "Master/RowListView.h"
 
 #include "Master/RowDelegate.h"
+#include "Master/RowListAccessible.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -13,6 +15,10 @@
 namespace master {
 
 RowListView::RowListView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before anything here makes Qt ask for the view's interface, which it
+    // then keeps.
+    static const bool accessibleRows = (QAccessible::installFactory(&RowListAccessible::Create), true);
+    Q_UNUSED(accessibleRows);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setBackgroundRole(QPalette::Base);
@@ -31,12 +37,22 @@ int RowListView::RowCount() const {
     return model_ ? model_->rowCount() : 0;
 }
 
+QString RowListView::RowText(int row) const {
+    if (row < 0 || row >= RowCount()) return {};
+    const QString text = delegate_ ? delegate_->RowText(row) : QString();
+    return text.isEmpty() ? model_->index(row, 0).data().toString() : text;
+}
+
 // Like Qt's views, a refill drops the selection without a signal: the owner
 // chooses the row to select once it has refilled.
 void RowListView::RowsReset() {
     selected_ = -1;
     UpdateScrollRange();
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
 }
 
 void RowListView::SelectRow(int row) {
@@ -50,7 +66,16 @@ void RowListView::SelectRow(int row) {
     if (row == selected_) return;
     selected_ = row;
     viewport()->update();
+    AnnounceRow(row);
     emit SelectionChanged();
+}
+
+void RowListView::AnnounceRow(int row) {
+    if (!QAccessible::isActive()) return;
+    AnnounceFocusRow();
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(row);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void RowListView::ScrollTo(int row) {
@@ -109,6 +134,14 @@ void RowListView::PaintFocus(QPainter& painter) const {
 void RowListView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    AnnounceFocusRow();
+}
+
+void RowListView::AnnounceFocusRow() {
+    if (!hasFocus() || RowCount() == 0 || !QAccessible::isActive()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(std::max(selected_, 0));
+    QAccessible::updateAccessibility(&focus);
 }
 
 void RowListView::focusOutEvent(QFocusEvent* event) {

@@ -22,6 +22,8 @@ public:
     void SetModel(QAbstractItemModel* model, RowDelegate* delegate);
     QAbstractItemModel* Model() const { return model_; }
     int RowCount() const;
+    // The row as a screen reader says it.
+    QString RowText(int row) const;
 
     int SelectedRow() const { return selected_; }  // -1 without a selection
     void SelectRow(int row);                        // no selection when row is out of range
@@ -57,6 +59,10 @@ private:
     int RowAfterKey(int key) const;
     QStyleOptionViewItem RowOption(int row) const;
     void PaintFocus(QPainter& painter) const;
+    // Tell assistive technology which row is selected and, with the focus
+    // here, which row the keys act on.
+    void AnnounceRow(int row);
+    void AnnounceFocusRow();
 
     QAbstractItemModel* model_ = nullptr;
     RowDelegate* delegate_ = nullptr;

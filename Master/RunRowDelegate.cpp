@@ -35,6 +35,13 @@ QString RunRowDelegate::PrizesText(const lottery::RunDraw& draw) {
     return prizes.join(QLatin1String(", "));
 }
 
+QString RunRowDelegate::RowText(int row) const {
+    const lottery::RunDraw& draw = *rows_.At(row).draw;
+    return QStringLiteral("Draw %1, %2, %3")
+        .arg(QString::number(draw.drawNumber),
+             dates_.Display(lottery::DrawDateOf(draw.drawNumber), app::DateText::kRowDisplay), PrizesText(draw));
+}
+
 void RunRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const {
     const lottery::RunDraw& draw = *rows_.At(row).draw;
     DrawText(painter, rect, Width(0) / 2 - TextWidth(painter, QStringLiteral("999")) / 2,

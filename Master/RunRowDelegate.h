@@ -30,6 +30,7 @@ public:
     RunRowDelegate(HeaderedList& list, const RowsModel<RunRow>& rows, const app::DateText& dates);
 
     static QString PrizesText(const lottery::RunDraw& draw);
+    QString RowText(int row) const override;
 
 protected:
     void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;

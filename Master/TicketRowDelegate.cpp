@@ -4,6 +4,7 @@
 #include "lottery/LotteryState.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace master {
 
@@ -24,6 +25,19 @@ void TicketRowDelegate::PaintRow(QPainter& painter, const QRect& rect, int row, 
     DrawText(painter, rect, Left(7) + 5, QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays())));
     const lottery::DayNumber last = lottery::TicketLastDrawDate(ticket);
     if (last != 0) DrawText(painter, rect, Left(8) + 10, dates_.Display(last, app::DateText::kShortDisplay));
+}
+
+QString TicketRowDelegate::RowText(int row) const {
+    const lottery::TicketRow& ticketRow = rows_.At(row);
+    const lottery::TLine& ticket = lottery_.TicketList().TicketOf(ticketRow);
+    QStringList numbers;
+    for (int i = 1; i <= 6; ++i) numbers << QString::fromStdString(ticket.NumberText(ticketRow.Board(), i));
+    QStringList parts{QStringLiteral("Line ") + QString::fromStdString(ticketRow.Key()), numbers.join(u' '),
+                      QStringLiteral("draw ") + QString::fromStdString(lottery::DrawDaysText(ticket.DrawDays()))};
+    const lottery::DayNumber last = lottery::TicketLastDrawDate(ticket);
+    if (last != 0) parts << QStringLiteral("renewal date ") + dates_.Display(last, app::DateText::kShortDisplay);
+    if (lottery_.TicketExpired(ticket)) parts << QStringLiteral("expired");
+    return parts.join(QStringLiteral(", "));
 }
 
 }  // namespace master

@@ -19,6 +19,7 @@ class TicketRowDelegate : public RowDelegate {
 public:
     TicketRowDelegate(HeaderedList& list, const RowsModel<lottery::TicketRow>& rows,
                       const lottery::LotteryState& lottery, const app::DateText& dates);
+    QString RowText(int row) const override;
 
 protected:
     void PaintRow(QPainter& painter, const QRect& rect, int row, const RowColours& colours) const override;

@@ -92,6 +92,7 @@ void TicketRunWindow::BuildRunList() {
     runList_ = new HeaderedList(this, QRect(12, 156, kWidth - 24, 250),
                                 {{" Draw", 53}, {" Date of Draw", 130}, {" Prizes", kWidth - 24 - 2 - 53 - 130}});
     runList_->setObjectName(QStringLiteral("RunList"));
+    runList_->SetListName(QStringLiteral("Ticket Run"));
     rows_ = new RowsModel<RunRow>(this);
     runList_->SetModel(rows_, new RunRowDelegate(*runList_, *rows_, context_.dates));
     std::vector<RunRow> rows;

@@ -23,6 +23,7 @@ TicketsPage::TicketsPage(const app::AppContext& context, lottery::LotteryState& 
                                   {{"   Line", 58}, {"  #1", 29}, {"  #2", 29}, {"  #3", 29}, {"  #4", 29},
                                    {"  #5", 29}, {"  #6", 29}, {" Draw", 102}, {"   Renewal Date", 102}});
     linesList_->setObjectName(QStringLiteral("LinesList"));
+    linesList_->SetListName(QStringLiteral("Your Ticket Selections"));
     rows_ = new RowsModel<lottery::TicketRow>(this);
     linesList_->SetModel(rows_, new TicketRowDelegate(*linesList_, *rows_, lottery_, context_.dates));
     connect(linesList_, &HeaderedList::SelectionChanged, this, &TicketsPage::ShowTicketDetails);

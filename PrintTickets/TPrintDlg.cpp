@@ -17,6 +17,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -106,6 +107,8 @@ datepicker::DateField* TPrintDlg::CreateDateBox(const QString& labelText, int to
     auto* label = new QLabel(labelText, groupBox1_);
     label->setGeometry(24, top + 4, 105, 16);
     label->setBuddy(box);
+    // The combo box reads out its date; its label names the text field in it.
+    box->lineEdit()->setAccessibleName(QString(labelText).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     return box;
 }
 

@@ -1,5 +1,8 @@
 #include "datepicker/TEPCalendar.h"
 
+#include "datepicker/CalendarAccessible.h"
+
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -42,6 +45,11 @@ QColor Inverted(const QColor& color) {
 }  // namespace
 
 TEPCalendar::TEPCalendar(const QDate& today, QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before anything here makes Qt ask for the calendar's interface, which
+    // it then keeps.
+    static const bool accessibleDays = (QAccessible::installFactory(&CalendarAccessible::Create), true);
+    Q_UNUSED(accessibleDays);
+    setAccessibleName(QStringLiteral("Calendar"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::StrongFocus);
@@ -85,7 +93,16 @@ void TEPCalendar::SetYear(int year) {
 }
 
 void TEPCalendar::Change() {
+    AnnounceFocusedDay();
     emit changed();
+}
+
+// A screen reader follows the arrow keys from day to day.
+void TEPCalendar::AnnounceFocusedDay() {
+    if (!hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(CalendarDayAccessible::IndexOf(focusedCell_));
+    QAccessible::updateAccessibility(&focus);
 }
 
 // ---- Appearance settings ---------------------------------------------------
@@ -378,6 +395,7 @@ void TEPCalendar::keyPressEvent(QKeyEvent* event) {
 void TEPCalendar::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     Repaint();
+    AnnounceFocusedDay();
 }
 
 void TEPCalendar::focusOutEvent(QFocusEvent* event) {

@@ -139,6 +139,7 @@ private:
     void ShowHeadingsChanged(TEPCalendarOptions oldOptions);
     void Repaint();
     void Change();
+    void AnnounceFocusedDay();
     void Click();
     void MousePress(const QPoint& point, bool doublePress);
     void MoveFocus(const QPoint& cell);

@@ -24,6 +24,7 @@ TEPCalendarFm::TEPCalendarFm(const QDate& today, QWidget* parent) : QFrame(paren
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kBorder);
+    setAccessibleName(QStringLiteral("Date picker"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     QFont windowFont = font();
@@ -41,6 +42,8 @@ void TEPCalendarFm::CreateControls(const QDate& today) {
     cancelBt_->setGeometry(kBorder, kBorder, kButtonSize, kButtonSize);
     okBt_ = new SymbolButton(SymbolButton::Tick, this);
     okBt_->setGeometry(kBorder + kButtonSize, kBorder, kButtonSize, kButtonSize);
+    cancelBt_->setAccessibleName(QStringLiteral("Cancel"));
+    okBt_->setAccessibleName(QStringLiteral("OK"));
 
     monthCb_ = new QComboBox(this);
     const QLocale locale = this->locale();
@@ -48,10 +51,12 @@ void TEPCalendarFm::CreateControls(const QDate& today) {
         monthCb_->addItem(locale.standaloneMonthName(month, QLocale::LongFormat));
     monthCb_->setMaxVisibleItems(12);
     monthCb_->setGeometry(kBorder + 43, kBorder, 95, kStripHeight);
+    monthCb_->setAccessibleName(QStringLiteral("Month"));
 
     yearCb_ = new QComboBox(this);
     yearCb_->setMaxVisibleItems(10);
     yearCb_->setGeometry(kBorder + 135, kBorder, 60, kStripHeight);
+    yearCb_->setAccessibleName(QStringLiteral("Year"));
 
     calendarCd_ = new TEPCalendar(today, this);
     for (QWidget* control : {static_cast<QWidget*>(cancelBt_), static_cast<QWidget*>(okBt_),

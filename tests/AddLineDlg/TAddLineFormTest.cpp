@@ -11,6 +11,7 @@
 #include "datepicker/TEPCalendarFm.h"
 #include "datepicker/TEPCalendarPopup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -459,6 +460,59 @@ private slots:
         for (int board = 3; board <= 10; ++board) QCOMPARE(wizard.BoardFields(board), QStringList(6, QString()));
         QVERIFY(wizard.form.Ticket()->Comment()->text().isEmpty());
         QCOMPARE(wizard.form.EnteredBoards()[1], TLine::Board{});
+    }
+
+    // Every control of the ticket page that a screen reader can reach says
+    // what it is, the board fields with their board and place.
+    void everyControlOfTheTicketPageHasAName() {
+        Wizard wizard;
+        QCOMPARE(QAccessible::queryAccessibleInterface(wizard.Field(3, 4))->text(QAccessible::Name),
+                 QStringLiteral("Board C, number 4"));
+        QAccessibleInterface* unlimited = QAccessible::queryAccessibleInterface(wizard.Panel("W9"));
+        QCOMPARE(unlimited->text(QAccessible::Name), QStringLiteral("Unlimited weeks"));
+        // The chosen panel, shown by its colour alone, is a checked radio button.
+        QCOMPARE(unlimited->role(), QAccessible::RadioButton);
+        QVERIFY(unlimited->state().checked);
+        QAccessibleInterface* twoWeeks = QAccessible::queryAccessibleInterface(wizard.Panel("W2"));
+        QVERIFY(!twoWeeks->state().checked);
+        twoWeeks->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(twoWeeks->state().checked);
+        QVERIFY(!unlimited->state().checked);
+        QCOMPARE(QAccessible::queryAccessibleInterface(wizard.Panel("D2"))->text(QAccessible::Name),
+                 QStringLiteral("Wednesday"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(wizard.form.Ticket()->LuckyDipButton(10))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Lucky Dip, board J"));
+        QStringList unnamed;
+        for (QWidget* control : wizard.form.findChildren<QWidget*>()) {
+            const bool reachable = control->focusPolicy() != Qt::NoFocus || qobject_cast<QToolButton*>(control);
+            if (!reachable || !wizard.form.Ticket()->isAncestorOf(control) ||
+                !control->isVisibleTo(wizard.form.Ticket()))
+                continue;
+            if (QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << control->objectName() + QLatin1Char('/') + control->metaObject()->className();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
+    }
+
+    // The Lucky Dip buttons keep out of the tab order; Ctrl+L in a board's
+    // field does their work for that board, and nothing in edit mode.
+    void ctrlLInABoardsFieldIsItsLuckyDip() {
+        Wizard wizard;
+        wizard.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&wizard.form));
+        wizard.Field(3, 2)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(!wizard.BoardFields(3).contains(QString()));
+        QCOMPARE(wizard.BoardFields(2), QStringList(6, QString()));
+
+        Wizard editing;
+        editing.form.PrepareEdit(TwoBoardTicket());
+        editing.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editing.form));
+        editing.Field(1, 1)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(editing.BoardFields(1), QStringList({"07", "12", "19", "23", "40", "49"}));
     }
 
     void luckyDipRedrawsNumbersTheBoardStillHolds() {

@@ -3,6 +3,7 @@
 #include "Master/RowListView.h"
 #include "Master/RowsModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -23,11 +24,17 @@ struct NumberRow {
     std::string Key() const { return std::to_string(number); }
 };
 
-// Remembers which rows it was asked to paint.
+// Remembers which rows it was asked to paint or to put in words.
 class RecordingDelegate : public master::RowDelegate {
 public:
     explicit RecordingDelegate(master::HeaderedList& list) : RowDelegate(list, kRowHeight, 1) {}
     mutable std::vector<int> painted;
+    mutable std::vector<int> spoken;
+
+    QString RowText(int row) const override {
+        spoken.push_back(row);
+        return QStringLiteral("number %1").arg(row);
+    }
 
 protected:
     void PaintRow(QPainter&, const QRect&, int row, const master::RowColours&) const override { painted.push_back(row); }
@@ -77,6 +84,14 @@ private slots:
         const master::RowColours plain(QApplication::palette(), false);
         QCOMPARE(plain.Shown(QColor(128, 128, 128)), QColor(128, 128, 128));
         QCOMPARE(plain.Text(), QColor(Qt::black));
+
+        // On a dark list background the black text and the program's own
+        // colours could not be read: they are lightened as little as needed.
+        const master::RowColours darkPlain(dark, false);
+        QCOMPARE(darkPlain.Text(), QColor(230, 230, 230));
+        for (const QColor& colour : {darkPlain.Shown(Qt::red), darkPlain.Shown(QColor(128, 128, 128))})
+            QVERIFY2(master::RowColours::Contrast(colour, darkPlain.Background()) >= 4.5, qPrintable(colour.name()));
+        QVERIFY(darkPlain.Shown(Qt::red).red() > darkPlain.Shown(Qt::red).green());  // still red
     }
 
     void deleteIsOfferedToTheListsOwner() {
@@ -160,6 +175,57 @@ private slots:
         QCOMPARE(static_cast<int>(painted.size()), kWholeRowsShown + 1);
         QCOMPARE(painted.back(), 600'001);
         QCOMPARE(painted.front(), 600'000 - kWholeRowsShown + 1);
+    }
+    // A screen reader sees a list with a child per row; a row's interface
+    // and its words are made only for the rows it asks for, and follow the
+    // list through selection and refills.
+    void theRowsAreExposedOneByOneWhenAskedFor() {
+        ListFixture f(327670);
+        f.View().setAccessibleName(QStringLiteral("Numbers"));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&f.View());
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Numbers"));
+        QCOMPARE(list->childCount(), 327670);
+        QVERIFY(f.delegate->spoken.empty());
+
+        QAccessibleInterface* row = list->child(327669);
+        QCOMPARE(row->role(), QAccessible::ListItem);
+        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("number 327669"));
+        QCOMPARE(f.delegate->spoken, std::vector<int>{327669});
+        QCOMPARE(list->child(327669), row);
+        QCOMPARE(list->indexOfChild(row), 327669);
+        QCOMPARE(row->parent(), list);
+        QVERIFY(row->state().invisible);
+        QVERIFY(!row->state().selected);
+
+        f.View().SelectRow(327669);
+        QVERIFY(row->state().selected);
+        QVERIFY(!row->state().invisible);
+        QCOMPARE(list->childAt(row->rect().center().x(), row->rect().center().y()), row);
+
+        f.Fill(3);
+        QVERIFY(!row->isValid());
+        QCOMPARE(list->childCount(), 3);
+        QCOMPARE(list->child(3), nullptr);
+        QCOMPARE(list->child(2)->text(QAccessible::Name), QStringLiteral("number 2"));
+    }
+
+    // The row the keys act on is the list's focused child, which a screen
+    // reader asks for when told that the focus moved.
+    void theFocusedChildIsTheRowTheKeysActOn() {
+        ListFixture f(30);
+        f.list.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.list));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&f.View());
+        f.View().clearFocus();
+        QCOMPARE(list->focusChild(), nullptr);
+        f.View().setFocus();
+        QCOMPARE(list->focusChild(), list->child(0));
+        QVERIFY(list->child(0)->state().focused);
+        QTest::keyClick(&f.View(), Qt::Key_End);
+        QCOMPARE(list->focusChild(), list->child(29));
+        QVERIFY(list->child(29)->state().focused);
+        QVERIFY(!list->child(0)->state().focused);
     }
 };
 

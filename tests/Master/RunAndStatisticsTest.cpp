@@ -19,6 +19,7 @@
 #include "lottery/DrawCalendar.h"
 #include "tests/lottery/RealDraws.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -142,6 +143,9 @@ private slots:
                 runShown = true;
                 QCOMPARE(Keys(*window.RunList()), (QStringList{"19970205", "19970208", "19970212", "19970215"}));
                 QCOMPARE(window.RunList()->SelectedRow(), 3);
+                QCOMPARE(QAccessible::queryAccessibleInterface(window.RunList()->List())->child(2)->text(
+                             QAccessible::Name),
+                         QStringLiteral("Draw 119, Wed 12 Feb 1997, No result recorded"));
                 QCOMPARE(window.Strip()->Current(), 3);
                 QCOMPARE(window.Total(3)->text(), QStringLiteral("4 Balls: 2"));
                 QCOMPARE(window.Total(4)->text(), QStringLiteral("3 Balls: 2"));

@@ -1,5 +1,6 @@
 #include "datepicker/TEPCalendar.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QPainter>
 #include <QSignalSpy>
@@ -358,6 +359,30 @@ private slots:
         QCOMPARE(clicks.count(), expected == start ? 0 : 1);
         const QPoint focus = calendar->FocusedCell();
         QCOMPARE(calendar->DateOfCell(focus.x(), focus.y()), expected);
+    }
+
+    // A screen reader sees the 42 day cells, each named by its whole date;
+    // the focused one follows the keys and the other months' days read as
+    // unavailable.
+    void theDaysAreExposedWithTheKeysFocus() {
+        auto calendar = ShownCalendar(QDate(1995, 2, 16));
+        QVERIFY(calendar);
+        calendar->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calendar.get()));
+        calendar->setFocus();
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(calendar.get());
+        QCOMPARE(grid->text(QAccessible::Name), QStringLiteral("Calendar"));
+        QCOMPARE(grid->childCount(), 42);
+        QCOMPARE(grid->focusChild()->text(QAccessible::Name), QStringLiteral("Thursday, 16 February 1995"));
+        QVERIFY(grid->focusChild()->state().focused);
+        QAccessibleInterface* january = grid->child(0);
+        QCOMPARE(january->text(QAccessible::Name), QStringLiteral("Sunday, 29 January 1995"));
+        QVERIFY(january->state().disabled);
+        QCOMPARE(grid->indexOfChild(january), 0);
+        QCOMPARE(grid->childAt(january->rect().center().x(), january->rect().center().y()), january);
+        QTest::keyClick(calendar.get(), Qt::Key_Down);
+        QCOMPARE(grid->focusChild()->text(QAccessible::Name), QStringLiteral("Thursday, 23 February 1995"));
+        QVERIFY(!grid->focusChild()->state().disabled);
     }
 
     void otherMonthsAreBlankUnlessDrawAllDates() {
