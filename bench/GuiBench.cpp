@@ -5,6 +5,7 @@
 #include "Master/MainPage.h"
 #include "Master/ResultSheetPage.h"
 #include "Master/RowListView.h"
+#include "Master/StatisticsWindow.h"
 #include "Master/TMasterForm.h"
 #include "Master/TicketsPage.h"
 #include "app/DateText.h"
@@ -266,6 +267,20 @@ void ScrollResultSheet(benchmark::State& state) {
     ScrollByPage(state, form, *form.ResultSheet()->CheckList());
 }
 
+// The statistics of every recorded draw, counted again and both charts
+// drawn, as the window does when its range changes.
+void RecountStatistics(benchmark::State& state) {
+    TMasterForm& form = GuiData::Instance().Form();
+    master::StatisticsWindow window(form.Context(), form.Lottery().DrawHistory(), &form);
+    window.show();
+    Paint(window);
+    for (auto _ : state) {
+        window.Recount();
+        Paint(window);
+    }
+    if (!window.Statistics() || window.Statistics()->RecordedDraws() == 0) state.SkipWithError("no draw was counted");
+}
+
 void StartUps(benchmark::internal::Benchmark* startUp) {
     bench::TimedOneByOne(startUp, 41);
 }
@@ -290,6 +305,7 @@ BENCHMARK(StepOneDraw)->Apply(Operations);
 BENCHMARK(ScrollYourTickets)->Apply(Operations);
 BENCHMARK(ScrollHistory)->Apply(Operations);
 BENCHMARK(ScrollResultSheet)->Apply(Operations);
+BENCHMARK(RecountStatistics)->Apply(Operations);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -321,6 +337,7 @@ int main(int argc, char** argv) {
         {"ScrollYourTickets", kRepeated},
         {"ScrollHistory", kRepeated},
         {"ScrollResultSheet", kRepeated},
+        {"RecountStatistics", kRepeated},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
