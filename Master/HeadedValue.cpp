@@ -10,6 +10,8 @@ HeadedValue HeadedValue::Make(QWidget* parent, const QString& heading, int left,
     HeadedValue made{MakeBoldLabel(parent, heading, QRect(left, top, width, 16)),
                      MakeLabel(parent, QString(), QRect(left, top + 18, width, 16))};
     made.value->setTextFormat(Qt::PlainText);
+    // A screen reader reads the value with what it is, as the eye takes both in.
+    made.value->setAccessibleDescription(heading);
     return made;
 }
 

@@ -36,11 +36,13 @@ MainPage::MainPage(QWidget* parent) : QWidget(parent) {
     ticketsRecorded_ = new QLabel(this);
     ticketsRecorded_->setObjectName(QStringLiteral("TicketsRecorded"));
     ticketsRecorded_->setGeometry(142, 399, 150, 18);
+    ticketsRecorded_->setAccessibleDescription(QStringLiteral("Tickets Recorded"));
     ticketsExpiredLabel_ = MakeBoldLabel(this, QStringLiteral("Tickets Expired:"), QRect(14, 418, 126, 18));
     ticketsExpiredLabel_->setObjectName(QStringLiteral("TicketsExpiredLabel"));
     ticketsExpired_ = new QLabel(this);
     ticketsExpired_->setObjectName(QStringLiteral("TicketsExpired"));
     ticketsExpired_->setGeometry(142, 418, 150, 18);
+    ticketsExpired_->setAccessibleDescription(QStringLiteral("Tickets Expired"));
     MakeRed(ticketsExpired_);
 
     button2_ = MakeButton(this, QStringLiteral("Button2"), QStringLiteral("Finish"), QRect(403, 402, 80, 26));

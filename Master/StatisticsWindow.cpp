@@ -107,8 +107,13 @@ void StatisticsWindow::BuildCharts() {
     sinceChart_ = new NumberBarChart(QStringLiteral("Draws since last drawn"), chartPanel_);
     sinceChart_->setObjectName(QStringLiteral("SinceChart"));
     sinceChart_->setGeometry(0, 250, chartPanel_->width(), 144);
-    for (NumberBarChart* chart : {countsChart_, sinceChart_})
+    for (NumberBarChart* chart : {countsChart_, sinceChart_}) {
         connect(chart, &NumberBarChart::NumberClicked, this, &StatisticsWindow::ShowFigures);
+        chart->setAccessibleDescription(QStringLiteral(
+            "A bar for each number from 1 to 49; the arrow keys choose a number, whose figures are read below"));
+    }
+    countsChart_->setAccessibleName(QStringLiteral("Times drawn"));
+    sinceChart_->setAccessibleName(QStringLiteral("Draws since last drawn"));
     figuresLabel_ = MakeLabel(this, QString(), QRect(12, 470, kWidth - 24, 54));
     figuresLabel_->setObjectName(QStringLiteral("FiguresLabel"));
     figuresLabel_->setWordWrap(true);

@@ -69,6 +69,10 @@ TicketRunWindow::TicketRunWindow(const app::AppContext& context, const lottery::
     summary_->setObjectName(QStringLiteral("RunSummary"));
     strip_ = new RunStripChart(this);
     strip_->setObjectName(QStringLiteral("RunStrip"));
+    strip_->setAccessibleName(QStringLiteral("The run at a glance"));
+    strip_->setAccessibleDescription(QStringLiteral(
+        "A mark for each draw of the run, coloured by its best prize, grey where no result is recorded; "
+        "the list below reads each draw"));
     strip_->setGeometry(12, 54, kWidth - 24, 96);
     strip_->SetRun(&run_);
 

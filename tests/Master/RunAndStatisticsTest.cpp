@@ -224,6 +224,12 @@ private slots:
             shown = true;
             QCOMPARE(window.DrawsLabel()->text(), QStringLiteral("2 recorded draws in this range"));
             master::NumberBarChart* chart = window.CountsChart();
+            // A screen reader names each chart and says how to read it.
+            for (master::NumberBarChart* named : {chart, window.SinceChart()}) {
+                const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(named);
+                QVERIFY(spoken && !spoken->text(QAccessible::Name).isEmpty());
+                QVERIFY(!spoken->text(QAccessible::Description).isEmpty());
+            }
             QTest::mouseClick(chart, Qt::LeftButton, {}, chart->Column(1).center());
             QVERIFY2(window.FiguresLabel()->text().startsWith(
                          QStringLiteral("Number 1: drawn 2 times and as the bonus ball 0 times, in 2 recorded draws. "
