@@ -45,7 +45,6 @@ private:
     template <typename IsDrawn>
     static int CountDrawn(const TLine::Board& board, IsDrawn isDrawn) {
         int matched = 0;
-#pragma GCC unroll 6
         for (int16_t number : board) matched += isDrawn(number) ? 1 : 0;
         return matched;
     }
