@@ -9,10 +9,10 @@
 #include "app/AnsiText.h"
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
-#include "app/DialogPlacement.h"
 #include "app/HelpManual.h"
 #include "app/Platform.h"
 #include "app/SettingsStore.h"
+#include "app/StoredPosition.h"
 #include "datepicker/DateField.h"
 #include "lottery/DrawCalendar.h"
 #include "lottery/PrizeTier.h"
@@ -77,8 +77,7 @@ TAddLineForm::TAddLineForm(const app::AppContext& context, QWidget* parent)
 
     ticketPage_->DateBox()->setEditText(
         context_.dates.ShortDateText(lottery::NextDrawDate(app::DateText::FromQDate(context_.platform.Today()))));
-    app::MoveToStoredPosition(*this, {context_.settings.ReadInteger(kWindowSection, QStringLiteral("Left"), kDefaultPosition),
-                                      context_.settings.ReadInteger(kWindowSection, QStringLiteral("Top"), kDefaultPosition)});
+    app::MoveToStoredPosition(*this, context_.settings, kWindowSection, kDefaultPosition);
     ChooseWeeks(TLine::kUnlimitedWeeks);
     ChooseDrawDays(0);
     ShowPage(TicketPageIndex);
@@ -345,8 +344,7 @@ void TAddLineForm::FillDateAndDrawLines() {
 // Every way of closing passes here: "Finish", "Delete", "Cancel", Esc and
 // the close box.
 void TAddLineForm::done(int result) {
-    context_.settings.WriteInteger(kWindowSection, QStringLiteral("Left"), x());
-    context_.settings.WriteInteger(kWindowSection, QStringLiteral("Top"), y());
+    app::StorePosition(*this, context_.settings, kWindowSection);
     QDialog::done(result);
 }
 

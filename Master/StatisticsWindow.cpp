@@ -2,10 +2,10 @@
 
 #include "Master/NumberBarChart.h"
 #include "Master/PageWidgets.h"
-#include "Master/StoredPosition.h"
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/Platform.h"
+#include "app/StoredPosition.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendarPopup.h"
 #include "lottery/DrawCalendar.h"
@@ -21,6 +21,8 @@
 namespace master {
 namespace {
 
+// Where the window first opens, before it has a place of its own.
+constexpr int kDefaultPosition = 30;
 const QString kWindowSection = QStringLiteral("Statistics Window");
 constexpr quint16 kFirstYear = 1994;
 constexpr int kWidth = 780;
@@ -66,7 +68,7 @@ StatisticsWindow::StatisticsWindow(const app::AppContext& context, const lottery
     BuildCharts();
     BuildButtons();
     Recount();
-    MoveToStoredPosition(*this, context_.settings, kWindowSection);
+    app::MoveToStoredPosition(*this, context_.settings, kWindowSection, kDefaultPosition);
 }
 
 // Every recorded draw to begin with; without any, the whole calendar to today.
@@ -214,7 +216,7 @@ void StatisticsWindow::SaveClick() {
 }
 
 void StatisticsWindow::done(int result) {
-    StorePosition(*this, context_.settings, kWindowSection);
+    app::StorePosition(*this, context_.settings, kWindowSection);
     QDialog::done(result);
 }
 

@@ -17,6 +17,7 @@
 #include "app/HelpManual.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
+#include "app/StoredPosition.h"
 #include "lottery/LotteryError.h"
 
 #include <QCloseEvent>
@@ -68,8 +69,7 @@ void TMasterForm::PlaceWindow() {
         move(-1000, -1000);
         return;
     }
-    app::MoveToStoredPosition(*this, {settings_.ReadInteger(kMainWindowSection, QStringLiteral("Left"), 20),
-                                      settings_.ReadInteger(kMainWindowSection, QStringLiteral("Top"), 20)});
+    app::MoveToStoredPosition(*this, settings_, kMainWindowSection, 20);
 }
 
 // Only the main page is built here: the others wait in the notebook as empty
@@ -345,8 +345,7 @@ void TMasterForm::SaveAtSessionEnd() {
 }
 
 QStringList TMasterForm::SaveWindowAndData() {
-    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Left"), x());
-    settings_.WriteInteger(kMainWindowSection, QStringLiteral("Top"), y());
+    app::StorePosition(*this, settings_, kMainWindowSection);
     return SaveDataFiles();
 }
 

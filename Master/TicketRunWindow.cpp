@@ -4,9 +4,9 @@
 #include "Master/PageWidgets.h"
 #include "Master/RowListView.h"
 #include "Master/RunStripChart.h"
-#include "Master/StoredPosition.h"
 #include "Master/TierColours.h"
 #include "app/DateText.h"
+#include "app/StoredPosition.h"
 #include "lottery/DrawCalendar.h"
 
 #include <QFrame>
@@ -17,6 +17,8 @@
 namespace master {
 namespace {
 
+// Where the window first opens, before it has a place of its own.
+constexpr int kDefaultPosition = 30;
 const QString kWindowSection = QStringLiteral("Run Window");
 constexpr int kWidth = 600;
 constexpr int kTotalsTop = 432;
@@ -88,7 +90,7 @@ TicketRunWindow::TicketRunWindow(const app::AppContext& context, const lottery::
             [this] { strip_->SetCurrent(runList_->SelectedRow()); });
     // The latest draw is the one the user most likely came for.
     ShowDraw(static_cast<int>(run_.draws.size()) - 1);
-    MoveToStoredPosition(*this, context_.settings, kWindowSection);
+    app::MoveToStoredPosition(*this, context_.settings, kWindowSection, kDefaultPosition);
 }
 
 // One row per draw of the run, in draw order.
@@ -142,7 +144,7 @@ void TicketRunWindow::ShowDraw(int drawIndex) {
 }
 
 void TicketRunWindow::done(int result) {
-    StorePosition(*this, context_.settings, kWindowSection);
+    app::StorePosition(*this, context_.settings, kWindowSection);
     QDialog::done(result);
 }
 

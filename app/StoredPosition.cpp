@@ -1,25 +1,21 @@
-#include "Master/StoredPosition.h"
+#include "app/StoredPosition.h"
 
 #include "app/DialogPlacement.h"
 #include "app/SettingsStore.h"
 
 #include <QWidget>
 
-namespace master {
-namespace {
+namespace app {
 
-constexpr int kDefaultPosition = 30;
-
-}  // namespace
-
-void MoveToStoredPosition(QWidget& window, const app::SettingsStore& settings, const QString& section) {
-    app::MoveToStoredPosition(window, {settings.ReadInteger(section, QStringLiteral("Left"), kDefaultPosition),
-                                       settings.ReadInteger(section, QStringLiteral("Top"), kDefaultPosition)});
+void MoveToStoredPosition(QWidget& window, const SettingsStore& settings, const QString& section,
+                          int defaultPosition) {
+    MoveToStoredPosition(window, {settings.ReadInteger(section, QStringLiteral("Left"), defaultPosition),
+                                  settings.ReadInteger(section, QStringLiteral("Top"), defaultPosition)});
 }
 
-void StorePosition(const QWidget& window, app::SettingsStore& settings, const QString& section) {
+void StorePosition(const QWidget& window, SettingsStore& settings, const QString& section) {
     settings.WriteInteger(section, QStringLiteral("Left"), window.x());
     settings.WriteInteger(section, QStringLiteral("Top"), window.y());
 }
 
-}  // namespace master
+}  // namespace app

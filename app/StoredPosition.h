@@ -5,15 +5,14 @@
 class QWidget;
 
 namespace app {
+
 class SettingsStore;
-}
 
-namespace master {
+// A window's place kept in a settings section of its own ("Left", "Top"):
+// read when the window opens, kept on the screen, and written when it
+// closes. A section without a place puts the window at the default.
+void MoveToStoredPosition(QWidget& window, const SettingsStore& settings, const QString& section,
+                          int defaultPosition);
+void StorePosition(const QWidget& window, SettingsStore& settings, const QString& section);
 
-// A window's place kept in a settings section of its own ("Left", "Top"),
-// as the ticket wizard keeps its own: read when the window opens, kept on
-// the screen, and written when it closes.
-void MoveToStoredPosition(QWidget& window, const app::SettingsStore& settings, const QString& section);
-void StorePosition(const QWidget& window, app::SettingsStore& settings, const QString& section);
-
-}  // namespace master
+}  // namespace app
