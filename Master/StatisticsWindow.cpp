@@ -2,21 +2,23 @@
 
 #include "Master/NumberBarChart.h"
 #include "Master/PageWidgets.h"
+#include "app/DataFileWriter.h"
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
+#include "app/ErrorReport.h"
 #include "app/Platform.h"
 #include "app/StoredPosition.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendarPopup.h"
 #include "lottery/DrawCalendar.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace master {
 namespace {
@@ -204,15 +206,19 @@ void StatisticsWindow::CopyClick() {
     QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
-// Written whole or not at all: a failed save leaves any earlier file as it was.
+// Written as the data files are, whole or not at all: a failed save leaves
+// any earlier file as it was.
 void StatisticsWindow::SaveClick() {
     const QString fileName = context_.platform.SaveFileName(this, QStringLiteral("Save Chart as PNG"),
                                                             QStringLiteral("PNG images (*.png)|*.png"),
                                                             QStringLiteral("png"));
     if (fileName.isEmpty()) return;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !ChartImage().save(&file, "PNG") || !file.commit())
-        context_.platform.ShowError(this, QStringLiteral("Cannot create file %1").arg(fileName));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ChartImage().save(&buffer, "PNG");
+    app::RunReportingFailure(context_.platform, this,
+                             [&] { app::WriteDataFile(fileName.toStdString(), png.toStdString()); });
 }
 
 void StatisticsWindow::done(int result) {

@@ -1,9 +1,11 @@
 #include "app/LoginReminder.h"
 
+#include "app/DataFileWriter.h"
+#include "lottery/LotteryError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -58,10 +60,12 @@ bool LoginReminder::SetOn(bool on) const {
     const QString path = EntryPath();
     if (!on) return !QFileInfo::exists(path) || QFile::remove(path);
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(EntryText().toUtf8());
-    return file.commit();
+    try {
+        WriteDataFile(path.toStdString(), EntryText().toUtf8().toStdString());
+    } catch (const lottery::LotteryError&) {
+        return false;
+    }
+    return true;
 }
 
 QString LoginReminder::EntryText() const {
