@@ -3,8 +3,8 @@
 #include "Master/ImportPage.h"
 #include "PrintTickets/DrawRangePrinter.h"
 #include "PrintTickets/DrawReport.h"
-#include "app/DataFileWriter.h"
 #include "app/ErrorReport.h"
+#include "app/ProgramLottery.h"
 #include "app/SingleCopyLock.h"
 #include "app/TallimoApplication.h"
 #include "lottery/DrawCalendar.h"
@@ -89,8 +89,7 @@ CommandLine::CommandLine(const app::DataFilePaths& paths)
     : paths_(paths),
       dates_(app::DateText::ForSystemLocale()),
       context_{platform_, settings_, dates_},
-      lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
-               [this] { return app::DateText::FromQDate(platform_.Today()); }, app::WriteDataFile) {}
+      lottery_(app::ProgramLottery(paths, platform_)) {}
 
 int CommandLine::Execute(const QStringList& arguments) {
     QCommandLineParser parser;

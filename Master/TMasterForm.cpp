@@ -11,12 +11,12 @@
 #include "Master/ScreenHelp.h"
 #include "Master/TicketsPage.h"
 #include "PrintTickets/TPrintDlg.h"
-#include "app/DataFileWriter.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/HelpManual.h"
 #include "app/MakerWebPage.h"
 #include "app/Platform.h"
+#include "app/ProgramLottery.h"
 #include "app/StoredPosition.h"
 #include "lottery/LotteryError.h"
 
@@ -42,8 +42,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
       warnMode_(warnMode),
       dates_(app::DateText::ForSystemLocale()),
       context_{platform, settings_, dates_},
-      lottery_(paths.ticketFilePath.toStdString(), paths.historyFilePath.toStdString(),
-               [&platform] { return app::DateText::FromQDate(platform.Today()); }, app::WriteDataFile),
+      lottery_(app::ProgramLottery(paths, platform)),
       dataFolderNotice_(paths) {
     setObjectName(QStringLiteral("MasterForm"));
     setWindowTitle(QStringLiteral("Tallimo"));
@@ -56,7 +55,6 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     ConnectMainPage();
     app::help::BindHelpKey(*this, platform_, [this] { return ScreenHelpPage(CurrentPage()); });
     ShowPage(MainPageIndex);
-    lottery_.ReadUnsavedFilesFrom(paths.formerTicketFilePath.toStdString(), paths.formerHistoryFilePath.toStdString());
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here

@@ -1,10 +1,12 @@
 #include "FakePlatform.h"
+#include "TicketFileBuilder.h"
 #include "app/AnsiText.h"
 #include "app/DataFilePaths.h"
 #include "app/DateFieldWiring.h"
 #include "app/DateText.h"
 #include "app/DialogPlacement.h"
 #include "app/LocaleFormats.h"
+#include "app/ProgramLottery.h"
 #include "app/SettingsStore.h"
 #include "app/TallimoApplication.h"
 #include "datepicker/DateField.h"
@@ -13,8 +15,10 @@
 #include "datepicker/TEPCalendarPopup.h"
 #include "lottery/LotteryError.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 class AppTest : public QObject {
@@ -131,6 +135,24 @@ private slots:
         const auto writable = app::DataFilePaths::ForInstalledExecutable(QStringLiteral("/games/CHECK.EXE"), true, perUser);
         QCOMPARE(writable.ticketFilePath, QStringLiteral("/games/CHECK.TKT"));
         QVERIFY(writable.formerTicketFilePath.isEmpty());
+    }
+
+    // The window and the command line open the same data: a file not yet
+    // kept per user is read from where it stood before.
+    void theProgramsLotteryReadsFilesNotYetKeptPerUser() {
+        QTemporaryDir program;
+        QTemporaryDir perUser;
+        const auto paths = app::DataFilePaths::ForInstalledExecutable(program.filePath(QStringLiteral("tallimo")),
+                                                                      false, perUser.path());
+        QFile former(paths.formerTicketFilePath);
+        QVERIFY(former.open(QIODevice::WriteOnly));
+        former.write(testsupport::TicketFileBuilder().Add({{1, 2, 3, 4, 5, 6}}, "kept beside", 35466, 9, 0).Bytes());
+        former.close();
+        testsupport::FakePlatform platform;
+        lottery::LotteryState lottery = app::ProgramLottery(paths, platform);
+        lottery.LoadTickets();
+        QCOMPARE(lottery.TicketCount(), 1);
+        QCOMPARE(lottery.Today(), app::DateText::FromQDate(platform.today));
     }
 
     void descriptionsTravelAsWindows1252() {
