@@ -22,8 +22,11 @@
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
 
 #include <memory>
 #include <string>
@@ -95,27 +98,51 @@ private:
 
 extern "C" char** environ;
 
-double Milliseconds(const timeval& time) {
-    return 1e3 * static_cast<double>(time.tv_sec) + 1e-3 * static_cast<double>(time.tv_usec);
+double Nanoseconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return 1e9 * static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec);
+}
+
+// What the probe prints once the window is shown: that moment and its CPU
+// time by then, in nanoseconds. Empty when it printed nothing.
+std::string ProbeOutput(int from) {
+    std::string output;
+    char chunk[256];
+    for (ssize_t got; (got = read(from, chunk, sizeof chunk)) > 0;) output.append(chunk, static_cast<std::size_t>(got));
+    return output;
 }
 
 // A whole start-up, process and all, run by the probe beside this program
-// over the given ticket and history files.
+// over the given ticket and history files, timed from the spawn to the main
+// window shown.
 void RunProbe(benchmark::State& state, std::string ticketFile, std::string historyFile) {
     std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/startup_probe";
     char* argv[] = {probe.data(), ticketFile.data(), historyFile.data(), nullptr};
     double cpuMilliseconds = 0;
     for (auto _ : state) {
+        int output[2];
+        if (pipe(output) != 0) return state.SkipWithError("no pipe for the start-up probe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, output[0]);
+        const double spawned = Nanoseconds(CLOCK_MONOTONIC);
         pid_t child = 0;
-        if (posix_spawn(&child, probe.c_str(), nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("the start-up probe cannot be started");
-            return;
-        }
+        const bool started = posix_spawn(&child, probe.c_str(), &actions, nullptr, argv, environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(output[1]);
+        const std::string printed = started ? ProbeOutput(output[0]) : std::string();
+        close(output[0]);
         int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the start-up probe failed");
-        cpuMilliseconds += Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
+        if (started) waitpid(child, &status, 0);
+        double shown = 0;
+        double cpu = 0;
+        if (!started || !WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+            std::sscanf(printed.c_str(), "%lf %lf", &shown, &cpu) != 2)
+            return state.SkipWithError("the start-up probe failed");
+        state.SetIterationTime((shown - spawned) / 1e9);
+        cpuMilliseconds += cpu / 1e6;
     }
     state.counters[bench::kChildCpuCounter] = benchmark::Counter(cpuMilliseconds, benchmark::Counter::kAvgIterations);
 }
@@ -283,6 +310,7 @@ void RecountStatistics(benchmark::State& state) {
 
 void StartUps(benchmark::internal::Benchmark* startUp) {
     bench::TimedOneByOne(startUp, 41);
+    startUp->UseManualTime();
 }
 
 void Operations(benchmark::internal::Benchmark* operation) {
