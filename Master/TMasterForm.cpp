@@ -18,6 +18,7 @@
 #include "app/Platform.h"
 #include "app/ProgramLottery.h"
 #include "app/StoredPosition.h"
+#include "app/VectorRegisterState.h"
 #include "lottery/LotteryError.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,9 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     ConnectMainPage();
     app::help::BindHelpKey(*this, platform_, [this] { return ScreenHelpPage(CurrentPage()); });
     ShowPage(MainPageIndex);
+    // The settings read above leave the processor slow at the plain vector
+    // instructions that loading is made of.
+    app::ClearUpperVectorHalves();
     lottery_.LoadTickets();
     lottery_.LoadHistory();
     // The lists are filled when their pages are entered: filling them here

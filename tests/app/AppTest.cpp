@@ -9,6 +9,7 @@
 #include "app/ProgramLottery.h"
 #include "app/SettingsStore.h"
 #include "app/TallimoApplication.h"
+#include "app/VectorRegisterState.h"
 #include "datepicker/DateField.h"
 #include "datepicker/TEPCalendar.h"
 #include "datepicker/TEPCalendarFm.h"
@@ -20,6 +21,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
 
 class AppTest : public QObject {
     Q_OBJECT
@@ -187,6 +192,28 @@ private slots:
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "/WARNING"}));
         QVERIFY(!TallimoApplication::IsWarnMode({"tallimo", "x", "/WARN"}));
+    }
+
+    // The processor reports which register parts are in use (XGETBV 1, bit
+    // 2 for the upper halves); the test dirties them as Qt's settings do.
+    void clearingTheUpperVectorHalvesMarksThemUnused() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+        unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+        const bool inUseReadable = __get_cpuid_count(0xD, 1, &eax, &ebx, &ecx, &edx) && (eax & 4) != 0;
+        if (!__builtin_cpu_supports("avx") || !inUseReadable)
+            QSKIP("this processor cannot say which vector register parts are in use");
+        const auto upperHalvesInUse = [] {
+            unsigned low = 0, high = 0;
+            asm volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(1));
+            return (low & 4) != 0;
+        };
+        asm volatile("vpcmpeqd %%ymm1, %%ymm1, %%ymm1" ::: "xmm1");
+        QVERIFY(upperHalvesInUse());
+        app::ClearUpperVectorHalves();
+        QVERIFY(!upperHalvesInUse());
+#else
+        QSKIP("only x86-64 processors have the state this clears");
+#endif
     }
 };
 
