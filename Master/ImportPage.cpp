@@ -68,7 +68,7 @@ void ImportPage::Button1Click() {
 // read without a fault and the rebuilt history is safely written.
 void ImportPage::Import(const QString& path) {
     const lottery::WholeFile file = lottery::ReadWholeFile(path.toStdString());
-    if (file.found != lottery::WholeFile::Found::Contents) {
+    if (file.found != lottery::FileFound::Contents) {
         platform_.ShowError(this, QStringLiteral("Cannot open file %1").arg(path));
         return;
     }

@@ -1,21 +1,12 @@
 #include "lottery/LotteryState.h"
 
 #include "lottery/LotteryError.h"
-#include "lottery/WholeFile.h"
+#include "lottery/RegularFile.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace lottery {
-namespace {
-
-// The most a file of whole records can hold: the format word, the count and
-// the largest list of the largest records. Bytes past it belong to no record.
-constexpr std::size_t kLargestTicketRecord = 120 + 2 + 65535 + 8 + 2 + 2;
-constexpr std::size_t kLargestTicketFile = 4 + TLineList::kMaxTickets * kLargestTicketRecord;
-constexpr std::size_t kLargestHistoryFile = 4 + THistoryList::kMaxEntries * THistoryLine::kRecordSize;
-
-}  // namespace
 
 LotteryState::LotteryState(std::string ticketFilePath, std::string historyFilePath, Clock today,
                            FileWriter writeFile)
@@ -33,6 +24,21 @@ bool SomethingAt(const std::string& path) {
     return fs::symlink_status(path, error).type() != fs::file_type::not_found;
 }
 
+// Replaces the list by the one the data file at the path holds: after the
+// format word, which is not checked, the list as it reads itself. Returns
+// whether something was there that could not be read, which leaves the
+// list empty.
+template <typename List>
+bool ReadDataFile(const std::string& path, List& list) {
+    RegularFile file = OpenRegularFile(path);
+    ByteReader reader(file.stream, file.size);
+    reader.ReadUInt16();
+    list.ReadFrom(reader);
+    if (file.found != FileFound::Unreadable && !file.stream.bad()) return false;
+    list = List();
+    return true;
+}
+
 }  // namespace
 
 void LotteryState::ReadUnsavedFilesFrom(std::string formerTicketFilePath, std::string formerHistoryFilePath) {
@@ -45,11 +51,7 @@ const std::string& LotteryState::ReadPath(const std::string& path, const std::st
 }
 
 void LotteryState::LoadTickets() {
-    const WholeFile file = ReadWholeFile(ReadPath(ticketFilePath_, formerTicketFilePath_), kLargestTicketFile);
-    ticketFileUnreadable_ = file.found == WholeFile::Found::Unreadable;
-    ByteReader reader(file.bytes);
-    reader.ReadUInt16();  // the format word is not checked
-    ticketList_.ReadFrom(reader);
+    ticketFileUnreadable_ = ReadDataFile(ReadPath(ticketFilePath_, formerTicketFilePath_), ticketList_);
     ticketsChanged_ = false;
 }
 
@@ -110,11 +112,7 @@ bool LotteryState::TicketExpired(const TLine& ticket) const {
 }
 
 void LotteryState::LoadHistory() {
-    const WholeFile file = ReadWholeFile(ReadPath(historyFilePath_, formerHistoryFilePath_), kLargestHistoryFile);
-    historyFileUnreadable_ = file.found == WholeFile::Found::Unreadable;
-    ByteReader reader(file.bytes);
-    reader.ReadUInt16();  // the format word is not checked
-    drawHistory_.ReadFrom(reader);
+    historyFileUnreadable_ = ReadDataFile(ReadPath(historyFilePath_, formerHistoryFilePath_), drawHistory_);
     drawHistory_.FillMissingDraws(latestDrawNumber_);
 }
 

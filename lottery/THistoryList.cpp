@@ -22,13 +22,14 @@ void THistoryList::ReadFrom(ByteReader& reader) {
     lines_.clear();
     const int count = reader.ReadInt16();
     if (count <= 0) return;
-    // No more entries than the file holds whole records for, and the count
-    // is at most the list's limit, so this stays within the room set aside.
-    const std::size_t whole = std::min<std::size_t>(count, reader.Remaining() / sizeof(THistoryLine));
+    // The count is at most the list's limit, so this stays within the room
+    // set aside.
     SetAsideRoom();
-    lines_.resize(whole);
-    const std::string_view records = reader.ReadBytes(whole * sizeof(THistoryLine));
-    if (!records.empty()) std::memcpy(lines_.data(), records.data(), records.size());
+    for (int i = 0; i < count; ++i) {
+        const std::string_view record = reader.ReadBytes(sizeof(THistoryLine));
+        if (record.empty()) break;
+        std::memcpy(&lines_.emplace_back(), record.data(), record.size());
+    }
 }
 
 void THistoryList::WriteTo(ByteWriter& writer) const {

@@ -30,7 +30,7 @@ public:
     static constexpr int kMaxEntries = 32767;
 
     // Replaces the entries by the file's: the count, then the records,
-    // copied straight into the entries. An incomplete last record is
+    // each copied as it is into an entry. An incomplete last record is
     // dropped. The room set aside is kept, so a reload writes over memory
     // already in use.
     void ReadFrom(ByteReader& reader);

@@ -143,6 +143,26 @@ TEST_F(TicketFileTest, ALoadReplacesEveryFieldOfTheTicketsItLoadsOver) {
     EXPECT_EQ(edited.TicketList().At(0).CountBoards(), 1);
 }
 
+// The longest text a record can declare, written by some other program,
+// runs across the stretch of the file read at a time; the ticket after it
+// still loads whole.
+TEST_F(TicketFileTest, TheLongestDeclaredTextLoadsAcrossTheReadingWindow) {
+    ByteWriter longest;
+    for (int number = 0; number < TLine::kBoardCount * TLine::kNumbersPerBoard; ++number) longest.WriteInt16(0);
+    longest.WriteCountedText(std::string(65534, 'a'));
+    longest.WriteDouble(35466);
+    longest.WriteInt16(1);
+    longest.WriteInt16(0);
+    WriteFile(Hex("01 00 03 00 ") + ExampleTicketFile().substr(4) + longest.Bytes() + LongUnlimitedTicketRecord());
+    LotteryState state = State();
+    state.LoadTickets();
+    ASSERT_EQ(state.TicketCount(), 3);
+    EXPECT_EQ(state.TicketList().At(0).Description(), "abc");
+    EXPECT_EQ(state.TicketList().At(1).Description(), std::string(TLine::kMaxDescriptionLength, 'a'));
+    EXPECT_EQ(state.TicketList().At(2).Weeks(), TLine::kUnlimitedWeeks);
+    EXPECT_EQ(state.TicketList().At(2).Number(3, 6), 27);
+}
+
 TEST_F(TicketFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
     WriteFile(Hex("01 00 FF 7F ") + std::string(10, 'x'));
     LotteryState state = State();
