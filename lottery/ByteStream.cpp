@@ -10,8 +10,9 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// Larger than any one value a data file holds, so that a window always
-// takes in whole values.
+// At least as large as any one value a data file holds, so that a full
+// window always takes in whole values; a smaller file gets a window of its
+// own size, grown should the file have grown since it was opened.
 constexpr std::size_t kWindowSize = 64 * 1024;
 
 }  // namespace
@@ -20,7 +21,7 @@ ByteReader::ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
 ByteReader::ByteReader(std::istream& source, std::uintmax_t size)
     : source_(&source),
-      window_(kWindowSize, '\0'),
+      window_(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kWindowSize)), '\0'),
       unread_(static_cast<std::size_t>(std::min<std::uintmax_t>(size, SIZE_MAX))) {}
 
 // Moves what is left of the window to its start and fills the rest from
