@@ -2,6 +2,8 @@
 #include "tests/lottery/LotteryTestSupport.h"
 #include "tests/support/FileSizeLimit.h"
 
+#include <sstream>
+
 using namespace lottery;
 using namespace lottery::test;
 
@@ -161,6 +163,23 @@ TEST_F(TicketFileTest, TheLongestDeclaredTextLoadsAcrossTheReadingWindow) {
     EXPECT_EQ(state.TicketList().At(1).Description(), std::string(TLine::kMaxDescriptionLength, 'a'));
     EXPECT_EQ(state.TicketList().At(2).Weeks(), TLine::kUnlimitedWeeks);
     EXPECT_EQ(state.TicketList().At(2).Number(3, 6), 27);
+}
+
+// Another copy of the program may save between the opening and the read:
+// what the file holds by then is read, past the size it had.
+TEST_F(TicketFileTest, AFileThatGrewSinceItWasOpenedReadsWhole) {
+    const std::string file = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + LongUnlimitedTicketRecord();
+    std::istringstream grown(file);
+    ByteReader fromStream(grown, 4);
+    ByteReader fromMemory(file);
+    fromStream.ReadUInt16();
+    fromMemory.ReadUInt16();
+    TLineList streamed;
+    TLineList whole;
+    streamed.ReadFrom(fromStream);
+    whole.ReadFrom(fromMemory);
+    ASSERT_EQ(streamed.Count(), 2);
+    EXPECT_EQ(streamed, whole);
 }
 
 TEST_F(TicketFileTest, HugeCountInATinyFileDoesNotAllocateForIt) {
