@@ -17,22 +17,19 @@ constexpr std::size_t kWindowSize = 64 * 1024;
 
 }  // namespace
 
-ByteReader::ByteReader(std::string_view bytes) : bytes_(bytes) {}
-
 ByteReader::ByteReader(std::istream& source, std::uintmax_t size)
-    : source_(&source),
+    : source_(source),
       window_(static_cast<std::size_t>(std::min<std::uintmax_t>(size, kWindowSize)), '\0'),
       unread_(static_cast<std::size_t>(std::min<std::uintmax_t>(size, SIZE_MAX))) {}
 
 // Moves what is left of the window to its start and fills the rest from
 // the stream.
 bool ByteReader::Refill(std::size_t count) {
-    if (!source_) return false;
     const std::size_t left = Buffered();
     std::memmove(window_.data(), window_.data() + position_, left);
     if (window_.size() < count) window_.resize(count);
-    source_->read(window_.data() + left, static_cast<std::streamsize>(window_.size() - left));
-    const auto read = static_cast<std::size_t>(source_->gcount());
+    source_.read(window_.data() + left, static_cast<std::streamsize>(window_.size() - left));
+    const auto read = static_cast<std::size_t>(source_.gcount());
     unread_ -= std::min(unread_, read);
     bytes_ = std::string_view(window_.data(), left + read);
     position_ = 0;

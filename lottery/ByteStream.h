@@ -9,13 +9,12 @@
 
 namespace lottery {
 
-// Reads little-endian values from bytes in memory, or from a stream a window
-// at a time. Reading past the end never fails loudly: it yields zeros and
-// marks the reader as exhausted, so loaders can drop an incomplete record
-// instead of trusting the file.
+// Reads little-endian values from a stream, a window at a time. Reading past
+// the end never fails loudly: it yields zeros and marks the reader as
+// exhausted, so loaders can drop an incomplete record instead of trusting
+// the file.
 class ByteReader {
 public:
-    explicit ByteReader(std::string_view bytes);
     // Reads the stream, of size bytes when opened, as values are asked for,
     // through a window of 64 KiB. Read whole, the largest ticket file made
     // start-up fill fresh memory as large as itself besides its tickets,
@@ -68,11 +67,11 @@ private:
         return value;
     }
 
-    std::string_view bytes_;  // the bytes in memory, or the window's filled part
+    std::istream& source_;
+    std::string window_;
+    std::string_view bytes_;  // the window's filled part
     std::size_t position_ = 0;
     bool exhausted_ = false;
-    std::istream* source_ = nullptr;
-    std::string window_;
     std::size_t unread_ = 0;  // of the stream's size, not yet in the window
 };
 

@@ -170,14 +170,15 @@ TEST_F(TicketFileTest, TheLongestDeclaredTextLoadsAcrossTheReadingWindow) {
 TEST_F(TicketFileTest, AFileThatGrewSinceItWasOpenedReadsWhole) {
     const std::string file = Hex("01 00 02 00 ") + ExampleTicketFile().substr(4) + LongUnlimitedTicketRecord();
     std::istringstream grown(file);
-    ByteReader fromStream(grown, 4);
-    ByteReader fromMemory(file);
-    fromStream.ReadUInt16();
-    fromMemory.ReadUInt16();
+    std::istringstream asOpened(file);
+    ByteReader fromGrown(grown, 4);
+    ByteReader fromAsOpened(asOpened, file.size());
+    fromGrown.ReadUInt16();
+    fromAsOpened.ReadUInt16();
     TLineList streamed;
     TLineList whole;
-    streamed.ReadFrom(fromStream);
-    whole.ReadFrom(fromMemory);
+    streamed.ReadFrom(fromGrown);
+    whole.ReadFrom(fromAsOpened);
     ASSERT_EQ(streamed.Count(), 2);
     EXPECT_EQ(streamed, whole);
 }

@@ -3,6 +3,7 @@
 #include "tests/lottery/LotteryTestSupport.h"
 
 #include <limits>
+#include <sstream>
 
 using namespace lottery;
 using namespace lottery::test;
@@ -64,7 +65,8 @@ TEST(TicketRun, NoDrawsForATicketNotYetStartedOrWithADamagedDate) {
     std::string bytes = writer.Bytes();
     const double notADate = std::numeric_limits<double>::quiet_NaN();
     bytes.replace(bytes.size() - 12, sizeof notADate, reinterpret_cast<const char*>(&notADate), sizeof notADate);
-    ByteReader reader(bytes);
+    std::istringstream stream(bytes);
+    ByteReader reader(stream, bytes.size());
     EXPECT_TRUE(RunOfTicket(TLine(reader), none, DrawDateOf(400)).draws.empty());
 }
 
