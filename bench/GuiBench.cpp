@@ -10,6 +10,7 @@
 #include "Master/TicketsPage.h"
 #include "app/DateText.h"
 #include "bench/BudgetReporter.h"
+#include "bench/ClockReading.h"
 #include "bench/LargeDataFiles.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <ctime>
 
 #include <memory>
 #include <string>
@@ -98,12 +98,6 @@ private:
 
 extern "C" char** environ;
 
-double Nanoseconds(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return 1e9 * static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec);
-}
-
 // What the probe prints once the window is shown: that moment and its CPU
 // time by then, in nanoseconds. Empty when it printed nothing.
 std::string ProbeOutput(int from) {
@@ -127,7 +121,7 @@ void RunProbe(benchmark::State& state, std::string ticketFile, std::string histo
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, output[0]);
-        const double spawned = Nanoseconds(CLOCK_MONOTONIC);
+        const long long spawned = bench::Nanoseconds(CLOCK_MONOTONIC);
         pid_t child = 0;
         const bool started = posix_spawn(&child, probe.c_str(), &actions, nullptr, argv, environ) == 0;
         posix_spawn_file_actions_destroy(&actions);
@@ -136,13 +130,13 @@ void RunProbe(benchmark::State& state, std::string ticketFile, std::string histo
         close(output[0]);
         int status = 0;
         if (started) waitpid(child, &status, 0);
-        double shown = 0;
-        double cpu = 0;
+        long long shown = 0;
+        long long cpu = 0;
         if (!started || !WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-            std::sscanf(printed.c_str(), "%lf %lf", &shown, &cpu) != 2)
+            std::sscanf(printed.c_str(), "%lld %lld", &shown, &cpu) != 2)
             return state.SkipWithError("the start-up probe failed");
-        state.SetIterationTime((shown - spawned) / 1e9);
-        cpuMilliseconds += cpu / 1e6;
+        state.SetIterationTime(static_cast<double>(shown - spawned) / 1e9);
+        cpuMilliseconds += static_cast<double>(cpu) / 1e6;
     }
     state.counters[bench::kChildCpuCounter] = benchmark::Counter(cpuMilliseconds, benchmark::Counter::kAvgIterations);
 }

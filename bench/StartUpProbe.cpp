@@ -1,19 +1,9 @@
 #include "Master/TMasterForm.h"
 #include "app/QtPlatform.h"
 #include "app/TallimoApplication.h"
+#include "bench/ClockReading.h"
 
 #include <cstdio>
-#include <ctime>
-
-namespace {
-
-long long Nanoseconds(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return 1'000'000'000LL * now.tv_sec + now.tv_nsec;
-}
-
-}  // namespace
 
 // One start-up of the program over the given ticket and history files,
 // timed by the benchmark: the main window is made as the program makes it
@@ -28,6 +18,6 @@ int main(int argc, char** argv) {
     master::TMasterForm form(platform, {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])}, false);
     form.show();
     form.grab();
-    std::printf("%lld %lld\n", Nanoseconds(CLOCK_MONOTONIC), Nanoseconds(CLOCK_PROCESS_CPUTIME_ID));
+    std::printf("%lld %lld\n", bench::Nanoseconds(CLOCK_MONOTONIC), bench::Nanoseconds(CLOCK_PROCESS_CPUTIME_ID));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
