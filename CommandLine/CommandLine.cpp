@@ -128,8 +128,7 @@ int CommandLine::Check(const QStringList& operands, bool allTickets) {
     if (operands.size() > 1) return Usage(QStringLiteral("Unexpected argument: %1").arg(operands.at(1)));
     const std::optional<int> drawNumber = operands.isEmpty() ? 0 : DrawNumberArgument(operands.first());
     if (!drawNumber) return Usage(QStringLiteral("Not a draw number: %1").arg(operands.first()));
-    lottery_.LoadTickets();
-    lottery_.LoadHistory();
+    lottery_.LoadFiles();
     const lottery::THistoryLine* draw = RecordedDraw(*drawNumber);
     if (!draw) return kFailure;
 
@@ -167,8 +166,7 @@ int CommandLine::Import(const QStringList& operands) {
     // when it closes.
     app::SingleCopyLock lock(paths_.ticketFilePath);
     if (!lock.Claim(platform_)) return kFailure;
-    lottery_.LoadTickets();
-    lottery_.LoadHistory();
+    lottery_.LoadFiles();
     master::ImportPage page(platform_, lottery_, nullptr);
     page.Import(operands.first());
     return Finished();
@@ -190,8 +188,7 @@ int CommandLine::PrintChecklist(const QString& first, const QString& last, const
         platform_.ShowError(nullptr, *fault);
         return kFailure;
     }
-    lottery_.LoadTickets();
-    lottery_.LoadHistory();
+    lottery_.LoadFiles();
     printtickets::DrawReport report(context_, lottery_);
     report.SetChecklist(lottery_.FillTicketRows());
     printtickets::DrawRangePrinter(context_, report, nullptr).SaveAsPdf(fileName, std::get<printtickets::DrawRange>(range), 1);
@@ -202,8 +199,7 @@ int CommandLine::PrintChecklist(const QString& first, const QString& last, const
 int CommandLine::PrintResultSheet(const QString& drawText, const QString& fileName) {
     const std::optional<int> drawNumber = DrawNumberArgument(drawText);
     if (!drawNumber) return Usage(QStringLiteral("Not a draw number: %1").arg(drawText));
-    lottery_.LoadTickets();
-    lottery_.LoadHistory();
+    lottery_.LoadFiles();
     const lottery::THistoryLine* draw = RecordedDraw(*drawNumber);
     if (!draw) return kFailure;
     printtickets::DrawReport report(context_, lottery_);

@@ -59,8 +59,7 @@ TMasterForm::TMasterForm(app::Platform& platform, const app::DataFilePaths& path
     // The settings read above leave the processor slow at the plain vector
     // instructions that loading is made of.
     app::ClearUpperVectorHalves();
-    lottery_.LoadTickets();
-    lottery_.LoadHistory();
+    lottery_.LoadFiles();
     // The lists are filled when their pages are entered: filling them here
     // would cost start-up a row for every board and draw for nothing.
     UpdateMainCounters();

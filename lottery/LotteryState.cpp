@@ -50,6 +50,11 @@ const std::string& LotteryState::ReadPath(const std::string& path, const std::st
     return formerPath.empty() || SomethingAt(path) ? path : formerPath;
 }
 
+void LotteryState::LoadFiles() {
+    LoadTickets();
+    LoadHistory();
+}
+
 void LotteryState::LoadTickets() {
     ticketFileUnreadable_ = ReadDataFile(ReadPath(ticketFilePath_, formerTicketFilePath_), ticketList_);
     ticketsChanged_ = false;

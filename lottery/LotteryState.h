@@ -39,6 +39,8 @@ public:
     // installed program's own folder): each is read from its former path
     // while nothing stands at its own path yet. Empty: no former file.
     void ReadUnsavedFilesFrom(std::string formerTicketFilePath, std::string formerHistoryFilePath);
+    // Both files, as the program starts: the tickets, then the history.
+    void LoadFiles();
 
     // Tickets.
     const TLineList& TicketList() const { return ticketList_; }
